@@ -1,0 +1,45 @@
+# Front door: `make run` shows the demo disk, `make test` runs the whole suite.
+# Both first install missing Debian packages (tools/bootstrap.sh) and build with CMake + Ninja.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+DEMO       := samples/demo.d64
+CTEST_ARGS ?= --output-on-failure -j $(JOBS)
+
+.PHONY: all bootstrap configure build run test test-asan format format-check fuzz bench charset-sheet clean
+
+all: build
+
+bootstrap:
+	@tools/bootstrap.sh
+
+$(BUILD)/build.ninja: | bootstrap
+	cmake --preset ci -S . > /dev/null
+
+configure: bootstrap $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-demo.sh $(BUILD)/bin $(DEMO)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest $(CTEST_ARGS)
+	@$(MAKE) --no-print-directory test-asan
+
+# The engine, the command-line lister and their tests again, under ASan and UBSan.
+test-asan: bootstrap
+	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake --preset asan -S . > /dev/null
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest $(CTEST_ARGS)
+
+format:
+	clang-format -i $$(git ls-files '*.h' '*.cpp')
+
+format-check: bootstrap
+	clang-format --dry-run --Werror $$(git ls-files '*.h' '*.cpp')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

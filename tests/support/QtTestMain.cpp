@@ -1,0 +1,12 @@
+// GoogleTest main for widget tests: the offscreen platform unless one is chosen, and one
+// QApplication for the whole run (gtest_discover_tests also runs the binary at build time).
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
