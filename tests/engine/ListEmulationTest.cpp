@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -231,6 +232,44 @@ TEST(BasicTokenTable, KeywordsInTokenOrder) {
   EXPECT_EQ(BasicTokenTable[76].keyword, "{pi}");
   EXPECT_EQ(BasicTokenTable[76].code, 0xFF);
   EXPECT_EQ(BasicTokenTable[77].code, 0);
+}
+
+}  // namespace
+}  // namespace quillane
+
+namespace quillane {
+namespace {
+
+// Any bytes at all, through any prefix: the text stays within 80 bytes without a zero byte, the
+// prefix only loses bytes at its end, and nothing outside the row is touched.
+TEST(EmulateListLine, ArbitraryBytesKeepTheLimits) {
+  std::uint32_t seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<std::uint8_t>(seed >> 24);
+  };
+  const std::string prefixes[] = {"0    ", "65535  ", ""};
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(static_cast<std::size_t>(next() % 200), '\0');
+    for (char& c : text) c = static_cast<char>(next());
+    ReverseMap map;
+    ResetReverseMap(map);
+    const std::string& prefix = prefixes[round % 3];
+    const bool header = round % 4 == 0;
+    const int row = header ? 0 : 299;
+    const EmulatedLine line = header ? EmulateListLine(map, row, text, std::nullopt)
+                                     : EmulateListLine(map, row, text, std::string_view(prefix));
+    ClearControlColumns(map, row, line.text, static_cast<int>(line.prefix.size()));
+    ASSERT_LE(line.text.size(), 80u);
+    ASSERT_EQ(line.text.find('\0'), std::string::npos);
+    if (header) {
+      ASSERT_TRUE(line.prefix.empty());
+    } else {
+      ASSERT_EQ(prefix.compare(0, line.prefix.size(), line.prefix), 0);
+      ASSERT_EQ(Cells(map, 0), kHeaderCells);
+    }
+    ASSERT_EQ(Cells(map, header ? 1 : 298), kNone);
+  }
 }
 
 }  // namespace
