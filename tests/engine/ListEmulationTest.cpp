@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "ReverseMap.h"
-#include "Utokens.h"
 
 namespace quillane {
 namespace {
@@ -212,26 +211,6 @@ TEST(ClearControlColumns, EntryColumnsStartAfterThePrefix) {
   SetReverseRange(map, 1, 0, 79, true);
   ClearControlColumns(map, 1, line.text, static_cast<int>(line.prefix.size()));
   EXPECT_EQ(Cells(map, 1), Mask({{0, 5}, {7, 79}}));
-}
-
-TEST(BasicTokenTable, KeywordsInTokenOrder) {
-  const char* expected[] = {
-      "end",  "for",    "next",    "data",   "input#", "input", "dim",  "read", "let",  "goto",
-      "run",  "if",     "restore", "gosub",  "return", "rem",   "stop", "on",   "wait", "load",
-      "save", "verify", "def",     "poke",   "print#", "print", "cont", "list", "clr",  "cmd",
-      "sys",  "open",   "close",   "get",    "new",    "tab(",  "to",   "fn",   "spc(", "then",
-      "not",  "step",   "+",       "-",      "*",      "/",     "^",    "and",  "or",   ">",
-      "=",    "<",      "sgn",     "int",    "abs",    "usr",   "fre",  "pos",  "sqr",  "rnd",
-      "log",  "exp",    "cos",     "sin",    "tan",    "atn",   "peek", "len",  "str$", "val",
-      "asc",  "chr$",   "left$",   "right$", "mid$",   "go"};
-  ASSERT_EQ(std::size(expected), 76u);
-  for (std::size_t i = 0; i < 76; ++i) {
-    EXPECT_EQ(BasicTokenTable[i].keyword, expected[i]);
-    EXPECT_EQ(BasicTokenTable[i].code, static_cast<int>(0x80 + i));
-  }
-  EXPECT_EQ(BasicTokenTable[76].keyword, "{pi}");
-  EXPECT_EQ(BasicTokenTable[76].code, 0xFF);
-  EXPECT_EQ(BasicTokenTable[77].code, 0);
 }
 
 }  // namespace
