@@ -87,7 +87,7 @@ TEST_F(DirectoryWalkTest, TwoSectorDirectoryListsBothSectorsAndTheBlocksFree) {
                                           Row(3, "DATA", "SEQ"), Row(256, "LOCKED", "PRG<"),
                                           "663 BLOCKS FREE."};
   EXPECT_EQ(rows, expected);
-  EXPECT_EQ(rows[1], "12   \"HELLO\"           PRG");
+  EXPECT_EQ(rows[1], "12   \"HELLO\"" + std::string(12, ' ') + "PRG");  // 27 bytes
   EXPECT_TRUE(crosslinks.shown().empty());
   EXPECT_TRUE(messages.messages.empty());
 }
@@ -120,7 +120,9 @@ TEST_F(DirectoryWalkTest, ChainEndsAfterTheSectorWhoseLinkLeadsNowhere) {
     const auto rows = Walk(builder, c.mode);
     ASSERT_EQ(rows.size(), 2u + c.sectors_listed);
     EXPECT_EQ(rows[1], Row(1, "FIRST", "PRG"));
-    if (c.sectors_listed == 2) EXPECT_EQ(rows[2], Row(1, "SECOND", "PRG"));
+    if (c.sectors_listed == 2) {
+      EXPECT_EQ(rows[2], Row(1, "SECOND", "PRG"));
+    }
     EXPECT_TRUE(rows.back().ends_with(" BLOCKS FREE."));
     EXPECT_TRUE(crosslinks.shown().empty());
     EXPECT_TRUE(messages.messages.empty());
@@ -170,7 +172,10 @@ TEST_F(DirectoryWalkTest, LongHeaderWrapsAtColumn40AndCarriesItsReverseVideo) {
   // Token bytes after the disk name's closing quote are listed as BASIC keywords: 0x99 PRINT.
   const auto rows = Walk(ImageBuilder::Blank35()
                              .Set(0x16500 + 0xA2, {0x99, 0x99, 0xA0, 0x99, 0x99})
-                             .SetEntry(18, 1, 0, {.name = std::string("AB\xA0\x12CD", 6)}));
+                             .SetEntry(18, 1, 0,
+                                       {.name = std::string("AB\xA0\x12"
+                                                            "CD",
+                                                            6)}));
   ASSERT_EQ(rows.size(), 4u);
   const std::string full = "0 \"" + std::string(16, ' ') + "\" PRINTPRINT PRINTPRINT";
   EXPECT_EQ(rows[0], full.substr(0, 40));

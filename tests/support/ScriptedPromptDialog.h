@@ -8,15 +8,18 @@
 
 namespace quillane::test {
 
+// One answer of a scripted prompt: the result, whether the box was ticked with it, the layout.
+struct PromptAnswer {
+  int result = kPromptGoOn;
+  bool tick_box = false;
+  int dos_variant = 1;
+};
+
 // A prompt dialog that answers from a script instead of a user, and records every showing.
 // It keeps its state between showings as the real dialog does: an answer of 2 unticks the box.
 class ScriptedPromptDialog final : public PromptDialog {
  public:
-  struct Answer {
-    int result = kPromptGoOn;
-    bool tick_box = false;
-    int dos_variant = 1;
-  };
+  using Answer = PromptAnswer;
   struct Showing {
     std::string edit1;
     std::string label1;
