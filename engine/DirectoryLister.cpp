@@ -122,13 +122,14 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       const int row = list.Count();
       const EmulatedLine shown = EmulateListLine(reverse_map_, row, name.text, blocks);
       ClearControlColumns(reverse_map_, row, shown.text, static_cast<int>(shown.prefix.size()));
+      row_.assign(shown.prefix).append(shown.text);
       if (name.EndOfListing) {
-        list.Append(shown.prefix + shown.text);
+        list.Append(row_);
         return;
       }
       // An unclosed file's "*" takes the place of the separating blank.
-      const char* separator = type.starts_with('*') ? "" : " ";
-      list.Append(shown.prefix + shown.text + separator + type);
+      if (!type.starts_with('*')) row_ += ' ';
+      list.Append(row_.append(type));
     }
 
     current = next;
