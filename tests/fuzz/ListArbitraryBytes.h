@@ -12,6 +12,7 @@
 //   bit 7     no layout: the image is the bytes as they are, of whatever size
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -24,8 +25,11 @@
 
 namespace quillane::test {
 
-inline void Require(bool condition) {
-  if (!condition) std::abort();
+// A broken bound is a finding: say which, and stop.
+inline void Require(bool condition, const char* what) {
+  if (condition) return;
+  std::fprintf(stderr, "listing bound broken: %s\n", what);
+  std::abort();
 }
 
 inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
@@ -59,22 +63,23 @@ inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
   for (int pass = 0; pass < 2; ++pass) {
     DiskImage image = DiskImage::FromBytes(bytes);
     const GeometryMode mode = ClassifyImage(image, "fuzz.d64", prompts);
-    Require(ModeNumber(mode) >= 0 && ModeNumber(mode) <= 4);
+    Require(ModeNumber(mode) >= 0 && ModeNumber(mode) <= 4, "mode 0-4");
     if (mode == GeometryMode::NotListable) continue;
 
     VectorListingList list;
     const std::size_t shown_before = crosslinks.shown().size();
     lister.WalkDirectory(image, "fuzz.d64", mode, list);
 
-    // Two header rows, 288 entries and the blocks-free row at the most.
-    Require(!list.rows.empty() && list.rows.size() <= 291);
-    Require(list.rows[0].size() <= 40);
+    // Two header rows, 288 entries and the blocks-free row at the most; one crosslink prompt
+    // per directory sector read (the first sector may link to itself).
+    Require(!list.rows.empty() && list.rows.size() <= 291, "1-291 rows");
+    Require(list.rows[0].size() <= 40, "header row of 40 columns");
     for (const ListingLine& row : list.rows) {
-      Require(row.find('\0') == ListingLine::npos);
-      Require(row.size() <= 7 + 80 + 6);  // prefix, emulated name, blank and type
+      Require(row.find('\0') == ListingLine::npos, "no zero byte in a row");
+      Require(row.size() <= 7 + 80 + 6, "prefix, emulated name, blank and type");
     }
-    Require(crosslinks.shown().size() - shown_before <= 35);
-    Require(messages.messages.size() <= static_cast<std::size_t>(pass) + 1);
+    Require(crosslinks.shown().size() - shown_before <= 36, "a crosslink prompt per sector read");
+    Require(messages.messages.size() <= static_cast<std::size_t>(pass) + 1, "one message a walk");
   }
 }
 
