@@ -15,9 +15,10 @@ namespace {
 
 using test::ImageBuilder;
 
-// A full directory of 36 sectors (18/1-18/18, 19/0-19/17), 288 names with directory art:
-// reverse video on and off, cursor moves, deletes and graphics, under a header with tokens.
-ImageBuilder FullDirectoryWithArt() {
+// A full directory of 36 sectors (18/1-18/18, 19/0-19/17), 288 names, with directory art
+// (reverse video on and off, cursor moves, deletes and graphics, under a header with tokens)
+// or plain.
+ImageBuilder FullDirectory(bool with_art) {
   ImageBuilder b = ImageBuilder::Blank35();
   b.DiskName("\x12\xB0\xC0 ART DISK \xC0\xAE\x92");
   b.Set(0x16500 + 0xA2, {0x99, 0x8A, 0xA0, 0x32, 0x41});
@@ -40,7 +41,10 @@ ImageBuilder FullDirectoryWithArt() {
       b.Link(t, s, 0, 0xFF);
     }
     for (int k = 0; k < 8; ++k) {
-      b.SetEntry(t, s, k, {.type = k % 3 ? 0x82 : 0x80, .name = art[(i + k) % 4], .blocks = k});
+      const std::string plain = "FILE " + std::to_string(8 * i + k);
+      b.SetEntry(
+          t, s, k,
+          {.type = k % 3 ? 0x82 : 0x80, .name = with_art ? art[(i + k) % 4] : plain, .blocks = k});
     }
   }
   return b;
@@ -70,9 +74,15 @@ void BM_ListBlankDisk(benchmark::State& state) {
 BENCHMARK(BM_ListBlankDisk);
 
 void BM_ListFull288WithArt(benchmark::State& state) {
-  ListOnePath(state, FullDirectoryWithArt(), 290);
+  ListOnePath(state, FullDirectory(true), 290);
 }
 BENCHMARK(BM_ListFull288WithArt);
+
+// The same directory with plain names, for comparison: what the art costs.
+void BM_ListFull288Plain(benchmark::State& state) {
+  ListOnePath(state, FullDirectory(false), 290);
+}
+BENCHMARK(BM_ListFull288Plain);
 
 }  // namespace
 }  // namespace quillane
