@@ -1,0 +1,77 @@
+#include "CellGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace quillane {
+namespace {
+
+TEST(CellGeometryTest, CellLookFollowsTextLengthThenReverseBit) {
+  struct Case {
+    int column;
+    int length;
+    bool bit;
+    CellLook expected;
+  };
+  const Case cases[] = {
+      {0, 3, false, CellLook::kNormal},  {2, 3, true, CellLook::kReversed},
+      {3, 3, true, CellLook::kBlank},    {3, 3, false, CellLook::kBlank},
+      {0, 0, true, CellLook::kBlank},    {79, 80, true, CellLook::kReversed},
+      {80, 90, true, CellLook::kNormal}, {89, 90, false, CellLook::kNormal},
+      {90, 90, false, CellLook::kBlank}, {42, 3, true, CellLook::kBlank},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LookOfCell(c.column, c.length, c.bit), c.expected)
+        << "column " << c.column << " length " << c.length << " bit " << c.bit;
+  }
+}
+
+TEST(CellGeometryTest, CellsCoverTheWholeWidthIncludingAPartialLastCell) {
+  struct Case {
+    int width;
+    int side;
+    int cells;
+  };
+  const Case cases[] = {{640, 8, 80}, {344, 8, 43},  {345, 8, 44}, {7, 8, 1},
+                        {0, 8, 0},    {640, 16, 40}, {100, 16, 7}, {100, 0, 0}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(CellCount(c.width, c.side), c.cells) << c.width << " / " << c.side;
+  }
+}
+
+TEST(CellGeometryTest, CellRectStartsAtItemLeftPlusColumnTimesSide) {
+  struct Case {
+    QRect item;
+    int side;
+    int column;
+    QRect expected;
+  };
+  const Case cases[] = {
+      {QRect(0, 0, 640, 8), 8, 0, QRect(0, 0, 8, 8)},
+      {QRect(0, 16, 640, 8), 8, 3, QRect(24, 16, 8, 8)},
+      {QRect(0, 32, 640, 16), 16, 39, QRect(624, 32, 16, 16)},
+      {QRect(5, 0, 20, 8), 8, 2, QRect(21, 0, 8, 8)},  // reaches past the right edge
+  };
+  for (const Case& c : cases) EXPECT_EQ(CellRect(c.item, c.side, c.column), c.expected);
+}
+
+TEST(CellGeometryTest, FaceFollowsTheCharacterSetChoice) {
+  EXPECT_STREQ(FaceForChoice(true), "Vexa-Dir-Upper");
+  EXPECT_STREQ(FaceForChoice(false), "Vexa-Dir-Lower");
+}
+
+TEST(CellGeometryTest, ByteMapsToPrivateUseCodePoint) {
+  EXPECT_EQ(GlyphCodeOf(0x00), u'\uE000');
+  EXPECT_EQ(GlyphCodeOf(0x41), u'\uE041');
+  EXPECT_EQ(GlyphCodeOf(0xFF), u'\uE0FF');
+}
+
+TEST(CellGeometryTest, CellEdgesFallOnDevicePixelsAtWindowsScaleSteps) {
+  for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+    EXPECT_TRUE(CellEdgesOnDevicePixels(kSmallCell, ratio)) << ratio;
+    EXPECT_TRUE(CellEdgesOnDevicePixels(kLargeCell, ratio)) << ratio;
+  }
+  EXPECT_FALSE(CellEdgesOnDevicePixels(kSmallCell, 1.1));
+}
+
+}  // namespace
+}  // namespace quillane
