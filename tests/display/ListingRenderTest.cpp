@@ -135,7 +135,8 @@ TEST(ListingRenderTest, CellEdgesLandOnDevicePixelsAtDoubleScale) {
   EXPECT_EQ(blank.ink, 0);
 }
 
-// Glyph pixels need the real character-set fonts next to the programs.
+// Glyph pixels need the real character-set fonts next to the programs. They are registered
+// after the list exists, as a font registered while the program runs must reach it.
 class ListingGlyphTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -150,20 +151,23 @@ class ListingGlyphTest : public testing::Test {
   void TearDown() override {
     for (int id : ids_) QFontDatabase::removeApplicationFont(id);
   }
+  QImage Regrab() {
+    f.list->viewport()->repaint();
+    return f.list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  ListingFixture f;
   std::vector<int> ids_;
 };
 
 TEST_F(ListingGlyphTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
-  ListingFixture f;
-  f.delegate.RefreshFonts();
   EXPECT_EQ(QFontInfo(f.delegate.FaceFont(true)).family(), "Vexa-Dir-Upper");
   EXPECT_EQ(QFontInfo(f.delegate.FaceFont(false)).family(), "Vexa-Dir-Lower");
-  f.Add(" A");  // A blank, then letter A: a capital in one set, a small letter in the other
+  f.Add(" A");  // a blank, then the letter A: a capital in one set, a small letter in the other
   SetBits(f.map, 0, 1, 1, true);
   const QImage upper = f.Grab(4, 8);
   f.upper = false;
-  f.list->viewport()->repaint();
-  const QImage lower = f.list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage lower = Regrab();
   for (const QImage* image : {&upper, &lower}) {
     ExpectCells(*image, f, 0, 0, kBlank);  // the space glyph has no pixels
     ExpectCells(*image, f, 1, 1, kReversed);
@@ -171,6 +175,20 @@ TEST_F(ListingGlyphTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
     EXPECT_GT(ReadCell(*image, f.Cell(1)).ink, 0);
   }
   EXPECT_NE(upper.copy(f.Cell(1)), lower.copy(f.Cell(1)));
+}
+
+TEST_F(ListingGlyphTest, SixteenPixelGlyphIsTheEightPixelGlyphDoubled) {
+  f.Add("A");
+  const QImage small = f.PaintItem(0, 1);
+  f.list->SetItemHeight(kLargeCell);
+  const QImage large = f.PaintItem(0, 1);
+  ASSERT_EQ(large.size(), QSize(16, 16));
+  EXPECT_GT(ReadCell(small, QRect(0, 0, 8, 8)).ink, 0);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      ASSERT_EQ(large.pixel(x, y), small.pixel(x / 2, y / 2)) << x << "," << y;
+    }
+  }
 }
 
 }  // namespace
