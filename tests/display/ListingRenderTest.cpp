@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
+#include "ListEmulation.h"
 #include "ListingFixture.h"
 
 namespace quillane::test {
@@ -42,6 +43,33 @@ TEST(ListingRenderTest, HeaderIsReversedFromColumnTwoExceptControlBytesAndPastTh
   ExpectCells(image, f, 7, 7, kNormal);
   ExpectCells(image, f, 8, 18, kReversed);
   ExpectCells(image, f, 19, 42, kBlank);  // their bits are set
+}
+
+// The same rows as the directory walk makes them: emulated, control cells cleared, the type
+// appended after the emulation.
+TEST(ListingRenderTest, RowsFromTheListEmulationDrawAsTheC64ShowsThem) {
+  ListingFixture f;
+  ResetReverseMap(f.map);
+  const EmulatedLine header = EmulateListLine(f.map, 0, HeaderText(), std::nullopt);
+  ClearControlColumns(f.map, 0, header.text, 0);
+  f.Add(header.text);
+  const std::string name = std::string("\"AB\"") + '\x12' + "CD" + '\x92' + "EF";
+  const EmulatedLine entry = EmulateListLine(f.map, 1, name, std::string_view("12   "));
+  ClearControlColumns(f.map, 1, entry.text, static_cast<int>(entry.prefix.size()));
+  f.Add(entry.prefix + entry.text + "  PRG");
+  ASSERT_EQ(f.model.RowBytes(1), QByteArray("12   \"AB\"CDEF  PRG"));
+
+  const QImage top = f.PaintItem(0, 43);
+  ExpectCells(top, f, 0, 1, kNormal);
+  ExpectCells(top, f, 2, 6, kReversed);
+  ExpectCells(top, f, 7, 7, kNormal);
+  ExpectCells(top, f, 8, 18, kReversed);
+  ExpectCells(top, f, 19, 42, kBlank);
+  const QImage file = f.PaintItem(1, 43);
+  ExpectCells(file, f, 0, 8, kNormal);
+  ExpectCells(file, f, 9, 10, kReversed);
+  ExpectCells(file, f, 11, 17, kNormal);
+  ExpectCells(file, f, 18, 42, kBlank);
 }
 
 TEST(ListingRenderTest, ReversedRunInFileRowCoversExactlyItsColumns) {
