@@ -59,19 +59,5 @@ TEST(CellGeometryTest, FaceFollowsTheCharacterSetChoice) {
   EXPECT_STREQ(FaceForChoice(false), "Vexa-Dir-Lower");
 }
 
-TEST(CellGeometryTest, ByteMapsToPrivateUseCodePoint) {
-  EXPECT_EQ(GlyphCodeOf(0x00), u'\uE000');
-  EXPECT_EQ(GlyphCodeOf(0x41), u'\uE041');
-  EXPECT_EQ(GlyphCodeOf(0xFF), u'\uE0FF');
-}
-
-TEST(CellGeometryTest, CellEdgesFallOnDevicePixelsAtWindowsScaleSteps) {
-  for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
-    EXPECT_TRUE(CellEdgesOnDevicePixels(kSmallCell, ratio)) << ratio;
-    EXPECT_TRUE(CellEdgesOnDevicePixels(kLargeCell, ratio)) << ratio;
-  }
-  EXPECT_FALSE(CellEdgesOnDevicePixels(kSmallCell, 1.1));
-}
-
 }  // namespace
 }  // namespace quillane

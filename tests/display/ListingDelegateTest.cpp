@@ -84,27 +84,5 @@ TEST(ListingDelegateTest, ColumnsFromEightyOnAreDrawnInNormalColours) {
   EXPECT_EQ(r.texts[82].colour, kListingForeground);
 }
 
-TEST(ListingDelegateTest, RowBeyondTheReverseMapIsDrawnUnreversed) {
-  ListingFixture f;
-  for (int i = 0; i <= ReverseMap::kRows; ++i) f.Add("A");
-  const Recording r = Record(f, ReverseMap::kRows, 1);
-  ASSERT_EQ(r.fills.size(), 1u);
-  EXPECT_EQ(r.fills[0].colour, kListingBackground);
-}
-
-TEST(ListingDelegateTest, FontsFollowCellSizeWithoutAntialiasing) {
-  ListingFixture f;
-  for (int side : {kSmallCell, kLargeCell}) {
-    f.list->SetItemHeight(side);
-    for (bool upper : {false, true}) {
-      const QFont& font = f.delegate.FaceFont(upper);
-      EXPECT_EQ(font.pixelSize(), side);
-      EXPECT_EQ(font.family(), FaceForChoice(upper));
-      EXPECT_TRUE(font.styleStrategy() & QFont::NoAntialias);
-      EXPECT_EQ(font.hintingPreference(), QFont::PreferNoHinting);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace quillane::test

@@ -31,20 +31,6 @@ std::string HeaderText() {
   return std::string("0 \"DISK") + '\x05' + "NAME\" 01 2A";
 }
 
-TEST(ListingRenderTest, HeaderIsReversedFromColumnTwoExceptControlBytesAndPastTheText) {
-  ListingFixture f;
-  f.Add(HeaderText());
-  PresetHeaderRow(f.map);
-  SetBits(f.map, 0, 7, 7, false);  // the control byte's cell
-  const QImage image = f.PaintItem(0, 43);
-  ASSERT_EQ(HeaderText().size(), 19u);
-  ExpectCells(image, f, 0, 1, kNormal);
-  ExpectCells(image, f, 2, 6, kReversed);
-  ExpectCells(image, f, 7, 7, kNormal);
-  ExpectCells(image, f, 8, 18, kReversed);
-  ExpectCells(image, f, 19, 42, kBlank);  // their bits are set
-}
-
 // The same rows as the directory walk makes them: emulated, control cells cleared, the type
 // appended after the emulation.
 TEST(ListingRenderTest, RowsFromTheListEmulationDrawAsTheC64ShowsThem) {
@@ -70,21 +56,9 @@ TEST(ListingRenderTest, RowsFromTheListEmulationDrawAsTheC64ShowsThem) {
   ExpectCells(file, f, 9, 10, kReversed);
   ExpectCells(file, f, 11, 17, kNormal);
   ExpectCells(file, f, 18, 42, kBlank);
-}
-
-TEST(ListingRenderTest, ReversedRunInFileRowCoversExactlyItsColumns) {
-  ListingFixture f;
-  f.Add("HEADER");
-  f.Add("12   \"AB\"CDEF  PRG");
-  SetBits(f.map, 1, 9, 10, true);
-  const QImage image = f.PaintItem(1, 30);
-  ExpectCells(image, f, 0, 8, kNormal);
-  ExpectCells(image, f, 9, 10, kReversed);
-  ExpectCells(image, f, 11, 17, kNormal);
-  ExpectCells(image, f, 18, 29, kBlank);
   // The run's edges are sharp pixel columns.
-  EXPECT_EQ(image.pixel(71, 0) | 0xFF000000u, kListingBackground);
-  EXPECT_EQ(image.pixel(72, 0) | 0xFF000000u, kListingForeground);
+  EXPECT_EQ(file.pixel(71, 0) | 0xFF000000u, kListingBackground);
+  EXPECT_EQ(file.pixel(72, 0) | 0xFF000000u, kListingForeground);
 }
 
 TEST(ListingRenderTest, ThreeCharacterLineInAFortyThreeCellListThenBlueBelow) {
