@@ -28,12 +28,12 @@ ListingListBox::ListingListBox(QWidget* parent)
   setViewportMargins(0, 0, 0, 0);
   setAlternatingRowColors(false);
 
+  // Blue below the last row; the scroll bar keeps the style's colours.
   QPalette palette = viewport()->palette();
   const QColor background = QColor::fromRgb(quillane::kListingBackground);
   for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window}) {
     palette.setColor(QPalette::All, role, background);
   }
-  setPalette(palette);
   viewport()->setPalette(palette);
   viewport()->setAutoFillBackground(true);
   viewport()->setBackgroundRole(QPalette::Base);
@@ -65,6 +65,10 @@ void ListingListBox::SetItemHeight(int height) {
   if (delegate_ != nullptr) delegate_->SetCellSize(height);
   scheduleDelayedItemsLayout();
   viewport()->update();
+}
+
+void ListingListBox::RepaintNow() {
+  viewport()->repaint();
 }
 
 void ListingListBox::FontsChanged() {

@@ -28,6 +28,9 @@ class ListingListBox : public QListView {
   void SetItemHeight(int height);
   int ItemHeight() const { return item_height_; }
 
+  // Paints every visible row before returning, as after a character-set switch.
+  void RepaintNow();
+
  protected:
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -154,7 +154,7 @@ class ListingGlyphTest : public testing::Test {
     for (int id : ids_) QFontDatabase::removeApplicationFont(id);
   }
   QImage Regrab() {
-    f.list->viewport()->repaint();
+    f.list->RepaintNow();
     return f.list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   }
 
