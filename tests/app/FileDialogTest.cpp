@@ -197,15 +197,6 @@ TEST(FileDialog, ShowingEndedFromOutsideCountsAsStop) {
   EXPECT_FALSE(dialog.CheckBox1());
 }
 
-TEST(FileDialog, TextsWrittenByTheCallerAreShown) {
-  TfFileDialog dialog(nullptr, 3);
-  dialog.SetEdit1("/disks/ART.D64");
-  dialog.SetLabel1("Directoryentry $16600 is crosslinked to a previous directoryentry!");
-  EXPECT_EQ(Control<QLineEdit>(&dialog, "Edit1")->text(), QStringLiteral("/disks/ART.D64"));
-  EXPECT_EQ(Control<QLabel>(&dialog, "Label1")->text(),
-            QStringLiteral("Directoryentry $16600 is crosslinked to a previous directoryentry!"));
-}
-
 // ---- Focus and Enter --------------------------------------------------------------------------
 
 class FileDialogKeys : public testing::TestWithParam<int> {};
@@ -294,17 +285,6 @@ TEST(ExtBamVariant, ArrowKeysChooseTheLayoutToo) {
     Click(&dialog, "Button1");
   });
   EXPECT_EQ(dialog.DosVariant(), 3);
-}
-
-TEST(FileDialog, InstancesKeepTheirOwnBoxes) {
-  TfFileDialog crosslink(nullptr, 3);
-  TfFileDialog filesize(nullptr, 4);
-  ShowAndDo(crosslink, [&] {
-    Click(&crosslink, "CheckBox1");
-    Click(&crosslink, "Button1");
-  });
-  EXPECT_TRUE(crosslink.CheckBox1());
-  EXPECT_FALSE(filesize.CheckBox1());
 }
 
 }  // namespace

@@ -163,11 +163,4 @@ TEST(CharsetFonts, FolderWithTrailingSlashGetsNoSecondSlash) {
   EXPECT_EQ(fonts.FontUpperPath(), QStringLiteral("/Vexa-Upper.fon"));
 }
 
-TEST(CharsetFonts, RemoveBeforeInstallRemovesNothing) {
-  RecordingFontPlatform platform;
-  CharsetFonts fonts(platform);
-  fonts.Remove();
-  EXPECT_TRUE(platform.log.empty());
-}
-
 }  // namespace
