@@ -12,8 +12,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include "FontFiles.h"
 
 namespace {
 
@@ -24,26 +27,22 @@ const QColor kBackground(55, 57, 196);
 const QColor kForeground(112, 124, 230);
 
 struct Sheet {
-  const char* fontFile;
+  quillane::Charset charset;
   const char* pngFile;
 };
 
 constexpr Sheet kSheets[] = {
-    {"Vexa-Upper.fon", "charset-upper.png"},
-    {"Vexa-Lower.fon", "charset-lower.png"},
+    {quillane::Charset::Upper, "charset-upper.png"},
+    {quillane::Charset::Lower, "charset-lower.png"},
 };
 
-bool WriteSheet(const QString& fontPath, const QString& pngPath) {
-  const QStringList families =
-      QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(fontPath));
-  if (families.isEmpty()) {
+bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString& pngPath) {
+  const QString fontPath = quillane::FontFilePath(fontDir, charset);
+  if (QFontDatabase::addApplicationFont(fontPath) < 0) {
     std::fprintf(stderr, "charset_sheet: %s is not a usable font\n", qPrintable(fontPath));
     return false;
   }
-  QFont face(families.first());
-  face.setPixelSize(kCell);
-  face.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-  face.setHintingPreference(QFont::PreferNoHinting);
+  const QFont face = quillane::CharsetCellFont(charset, kCell);
   const int ascent = QFontMetrics(face).ascent();
 
   const int side = kMargin + 16 * (kCell + kGap);
@@ -66,7 +65,8 @@ bool WriteSheet(const QString& fontPath, const QString& pngPath) {
     const int x = kMargin + (b % 16) * (kCell + kGap);
     const int y = kMargin + (b / 16) * (kCell + kGap);
     painter.fillRect(x, y, kCell, kCell, kBackground);
-    painter.drawText(QPoint(x, y + ascent), QString(QChar(static_cast<char16_t>(0xE000 + b))));
+    painter.drawText(QPoint(x, y + ascent),
+                     QString(quillane::GlyphOfByte(static_cast<std::uint8_t>(b))));
   }
   painter.end();
   if (!image.save(pngPath)) {
@@ -88,9 +88,7 @@ int main(int argc, char** argv) {
   }
   bool ok = true;
   for (const Sheet& sheet : kSheets) {
-    ok =
-        WriteSheet(QDir(argv[1]).filePath(sheet.fontFile), QDir(argv[2]).filePath(sheet.pngFile)) &&
-        ok;
+    ok = WriteSheet(argv[1], sheet.charset, QDir(argv[2]).filePath(sheet.pngFile)) && ok;
   }
   return ok ? 0 : 1;
 }

@@ -58,14 +58,6 @@ QStringList LoadFontFile(Charset charset) {
   return found->second;
 }
 
-QFont CellFont(Charset charset, int pixelSize) {
-  QFont font(QString::fromLatin1(CharsetFontOf(charset).face));
-  font.setPixelSize(pixelSize);
-  font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
-
 // Draws `b` black on white in a cell of side `size`, top-left at the cell's corner.
 QImage DrawCell(const QFont& font, int size, std::uint8_t b) {
   QImage image(size, size, QImage::Format_RGB32);
@@ -104,13 +96,13 @@ TEST_P(FontFilesTest, FileProvidesTheFaceAsFixedPitch) {
   ASSERT_EQ(families, QStringList{QString::fromLatin1(face)})
       << FontFilePath(QL_BIN_DIR, GetParam().charset).toStdString();
   EXPECT_TRUE(QFontDatabase::isFixedPitch(QString::fromLatin1(face)));
-  EXPECT_EQ(QFontInfo(CellFont(GetParam().charset, 8)).family(), QString::fromLatin1(face));
+  EXPECT_EQ(QFontInfo(CharsetCellFont(GetParam().charset, 8)).family(), QString::fromLatin1(face));
 }
 
 TEST_P(FontFilesTest, EveryByteCodeHasAGlyphFillingOneSquareCell) {
   ASSERT_FALSE(LoadFontFile(GetParam().charset).isEmpty());
   for (int size : {8, 16}) {
-    const QFont font = CellFont(GetParam().charset, size);
+    const QFont font = CharsetCellFont(GetParam().charset, size);
     const QFontMetrics metrics(font);
     EXPECT_EQ(metrics.ascent(), size);
     EXPECT_EQ(metrics.descent(), 0);
@@ -127,7 +119,7 @@ TEST_P(FontFilesTest, EveryByteCodeDrawsItsScreenCharacterPixelForPixel) {
   ASSERT_FALSE(LoadFontFile(GetParam().charset).isEmpty());
   const GlyphSet glyphs = LoadGlyphs(GetParam().source);
   for (int size : {8, 16}) {
-    const QFont font = CellFont(GetParam().charset, size);
+    const QFont font = CharsetCellFont(GetParam().charset, size);
     for (int b = 0; b < 256; ++b) {
       const ScreenCell cell = kScreenCellOfByte[b];
       const QImage image = DrawCell(font, size, static_cast<std::uint8_t>(b));
