@@ -218,7 +218,7 @@ def build_font(glyphs, table, family, epoch):
     style = "Regular"
     ps_name = family.replace(" ", "")
     fb.setupNameTable({
-        "copyright": "Quillane_Light character set, drawn by its authors. " + LICENSE,
+        "copyright": "Drawn for Quillane_Light by its authors; public domain under CC0 1.0.",
         "familyName": family,
         "styleName": style,
         "uniqueFontIdentifier": f"{ps_name}-{style};{VERSION}",
