@@ -40,6 +40,12 @@ bench: build
 	@for b in $(BUILD)/bench/*_bench; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
 
+# Both character-set faces as 16 x 16 tables of all byte codes: build/charset-upper.png and
+# build/charset-lower.png.
+charset-sheet: configure
+	cmake --build $(BUILD) -j $(JOBS) --target charset_sheet
+	$(BUILD)/display/fonts/charset_sheet $(BUILD)/bin $(BUILD)
+
 format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
