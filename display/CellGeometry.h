@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include "FontFiles.h"
+
 namespace quillane {
 
 // A listing row is a row of square character cells whose side is the list's item height:
@@ -43,14 +45,10 @@ constexpr CellLook LookOfCell(int column, int text_length, bool reverse_bit) {
   return reverse_bit ? CellLook::kReversed : CellLook::kNormal;
 }
 
-// The character-set face for the current choice: "Upper/Graphics" or "Upper/Lower".
-constexpr const char* FaceForChoice(bool upper_chosen) {
-  return upper_chosen ? "Vexa-Dir-Upper" : "Vexa-Dir-Lower";
-}
-
-// The faces put the glyph of byte b at this private-use code point.
-constexpr char16_t GlyphCodeOf(unsigned char byte) {
-  return char16_t(0xE000 + byte);
+// The character set for the current choice: RadioButton1 "Upper/Graphics" or RadioButton2
+// "Upper/Lower". Its face is CharsetFontOf(charset).face.
+constexpr Charset CharsetOfChoice(bool upper_chosen) {
+  return upper_chosen ? Charset::Upper : Charset::Lower;
 }
 
 }  // namespace quillane

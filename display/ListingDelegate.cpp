@@ -45,25 +45,22 @@ void ListingDelegate::SetBaseFont(const QFont& font) {
 }
 
 void ListingDelegate::RefreshFonts() {
-  BuildFace(faces_[0], quillane::FaceForChoice(false));
-  BuildFace(faces_[1], quillane::FaceForChoice(true));
+  BuildFace(quillane::Charset::Lower);
+  BuildFace(quillane::Charset::Upper);
 }
 
-void ListingDelegate::BuildFace(Face& face, const char* family) const {
-  // The list's font with the character-set face, one cell high, in crisp single pixels: no
-  // antialiasing, no hinting that could move a pixel, and no glyphs borrowed from other fonts.
-  QFont font = base_font_;
-  font.setFamilies({QString::fromLatin1(family)});
-  font.setPixelSize(side_);
-  font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-  font.setHintingPreference(QFont::PreferNoHinting);
-  face.font = font;
+void ListingDelegate::BuildFace(quillane::Charset charset) {
+  // The character-set face one cell high in crisp single pixels (no antialiasing, no hinting
+  // that could move a pixel, no glyphs borrowed from other fonts); the rest from the list's
+  // own font.
+  Face& face = faces_[FaceIndex(charset)];
+  face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
   for (int byte = 0; byte < 256; ++byte) {
     QStaticText& glyph = face.glyphs[byte];
-    glyph.setText(QString(QChar(quillane::GlyphCodeOf(static_cast<unsigned char>(byte)))));
+    glyph.setText(QString(quillane::GlyphOfByte(static_cast<std::uint8_t>(byte))));
     glyph.setTextFormat(Qt::PlainText);
     glyph.setPerformanceHint(QStaticText::AggressiveCaching);
-    glyph.prepare(QTransform(), font);
+    glyph.prepare(QTransform(), face.font);
   }
 }
 
@@ -74,7 +71,7 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   // Shares the model's bytes; nothing is copied.
   const QByteArray text = index.data(ListingModel::RowBytesRole).toByteArray();
   const int length = static_cast<int>(text.size());
-  const Face& face = faces_[(upper_chosen_ && upper_chosen_()) ? 1 : 0];
+  const Face& face = FaceOf(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()));
 
   painter->save();
   painter->setClipRect(item, Qt::IntersectClip);

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "FontFiles.h"
 #include "ReverseMap.h"
 
 // ListBox1DrawItem: draws one listing row as a row of square character cells, light blue on
@@ -37,7 +38,7 @@ class ListingDelegate : public QStyledItemDelegate {
   void RefreshFonts();
 
   // The two faces as drawn at the current cell size, for tests and callers that measure.
-  const QFont& FaceFont(bool upper) const { return faces_[upper ? 1 : 0].font; }
+  const QFont& FaceFont(quillane::Charset charset) const { return FaceOf(charset).font; }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
@@ -51,7 +52,11 @@ class ListingDelegate : public QStyledItemDelegate {
     std::array<QStaticText, 256> glyphs;
   };
 
-  void BuildFace(Face& face, const char* family) const;
+  void BuildFace(quillane::Charset charset);
+  static int FaceIndex(quillane::Charset charset) {
+    return charset == quillane::Charset::Upper ? 1 : 0;
+  }
+  const Face& FaceOf(quillane::Charset charset) const { return faces_[FaceIndex(charset)]; }
   void DrawFocusFrame(QPainter* painter, const QStyleOptionViewItem& option) const;
 
   const quillane::ReverseMap& map_;

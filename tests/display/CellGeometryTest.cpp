@@ -55,8 +55,8 @@ TEST(CellGeometryTest, CellRectStartsAtItemLeftPlusColumnTimesSide) {
 }
 
 TEST(CellGeometryTest, FaceFollowsTheCharacterSetChoice) {
-  EXPECT_STREQ(FaceForChoice(true), "Vexa-Dir-Upper");
-  EXPECT_STREQ(FaceForChoice(false), "Vexa-Dir-Lower");
+  EXPECT_STREQ(CharsetFontOf(CharsetOfChoice(true)).face, "Vexa-Dir-Upper");
+  EXPECT_STREQ(CharsetFontOf(CharsetOfChoice(false)).face, "Vexa-Dir-Lower");
 }
 
 }  // namespace

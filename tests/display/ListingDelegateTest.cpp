@@ -27,7 +27,7 @@ Recording Record(ListingFixture& f, int row, int columns) {
 }
 
 QString Glyph(unsigned char byte) {
-  return QString(QChar(GlyphCodeOf(byte)));
+  return QString(GlyphOfByte(byte));
 }
 
 TEST(ListingDelegateTest, EachCellGetsOneFillAndEachCharacterOneSingleGlyphDraw) {
