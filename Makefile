@@ -37,6 +37,19 @@ test-asan: bootstrap
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest $(CTEST_ARGS)
 
+# Benchmarks: every *_bench program that the build made, offscreen; medians of 10 runs.
+BENCH_ARGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do \
+	  [ -x "$$b" ] || continue; echo "== $$b"; \
+	  QT_QPA_PLATFORM=offscreen "$$b" $(BENCH_ARGS) || exit 1; done
+
+# Both character-set faces as 16 x 16 tables of all byte codes: build/charset-upper.png and
+# build/charset-lower.png.
+charset-sheet: configure
+	cmake --build $(BUILD) -j $(JOBS) --target charset_sheet
+	$(BUILD)/display/fonts/charset_sheet $(BUILD)/bin $(BUILD)
+
 format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
@@ -53,11 +66,6 @@ fuzz: bootstrap
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
 	$(FUZZ_BUILD)/bin/fuzz_listing -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
 	  -artifact_prefix=$(FUZZ_BUILD)/findings/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
-
-# Google Benchmark: the whole listing of one path, open to close.
-bench: configure
-	cmake --build $(BUILD) -j $(JOBS) --target listing_bench
-	$(BUILD)/bin/listing_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
