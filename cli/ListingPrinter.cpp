@@ -21,7 +21,7 @@ void Write(std::FILE* stream, const std::string& text) {
 
 }  // namespace
 
-void AppendRowText(std::string& out, const ListingLine& row, const ReverseMap::Row* reverse,
+void AppendRowText(std::string& out, std::string_view row, const ReverseMap::Row* reverse,
                    Charset charset, bool reverse_as_ansi) {
   bool reversed_now = false;
   for (std::size_t column = 0; column < row.size(); ++column) {
@@ -89,7 +89,7 @@ void ListingPrinter::EndImage(ListOutcome outcome) {
   std::fflush(out_);
 }
 
-void ListingPrinter::Append(const ListingLine& row) {
+void ListingPrinter::Append(std::string_view row) {
   const ReverseMap::Row* reverse =
       map_ && count_ < ReverseMap::kRows ? &map_->rows[static_cast<std::size_t>(count_)] : nullptr;
   line_.clear();

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "CliOptions.h"
 #include "DirectoryLister.h"
@@ -29,7 +30,7 @@ class ListingPrinter final : public ListingList, public MessageBox {
   void EndImage(ListOutcome outcome);
 
   // ListingList and MessageBox.
-  void Append(const ListingLine& row) override;
+  void Append(std::string_view row) override;
   int Count() const override { return count_; }
   void ShowMessage(const std::string& text) override;
 
@@ -50,7 +51,7 @@ class ListingPrinter final : public ListingList, public MessageBox {
 
 // One listing row as UTF-8 text in a character set; with ANSI escapes for the reversed cells
 // when reverse_as_ansi. reverse is the row's ReverseMap row, or null for none.
-void AppendRowText(std::string& out, const ListingLine& row, const ReverseMap::Row* reverse,
+void AppendRowText(std::string& out, std::string_view row, const ReverseMap::Row* reverse,
                    Charset charset, bool reverse_as_ansi);
 
 }  // namespace quillane::cli

@@ -2,7 +2,7 @@
 
 ListingModel::ListingModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void ListingModel::Append(const quillane::ListingLine& row) {
+void ListingModel::Append(std::string_view row) {
   const int at = static_cast<int>(rows_.size());
   beginInsertRows(QModelIndex(), at, at);
   rows_.append(QByteArray(row.data(), static_cast<qsizetype>(row.size())));

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QByteArray>
 #include <QVector>
+#include <string_view>
 
 #include "ListingList.h"
 
@@ -23,7 +24,7 @@ class ListingModel : public QAbstractListModel, public quillane::ListingList {
   explicit ListingModel(QObject* parent = nullptr);
 
   // quillane::ListingList: the new row is in the view at once.
-  void Append(const quillane::ListingLine& row) override;
+  void Append(std::string_view row) override;
   int Count() const override;
 
   // Empties the list.

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "BlocksFree.h"
 #include "ClassifyImage.h"
+#include "LineBuffer.h"
 #include "LineComposers.h"
 #include "ListEmulation.h"
 
@@ -77,7 +79,9 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 
   // The header is the only row a C64 wraps here: what passes column 39 continues on the next
   // screen line, reverse video and all.
-  const ListingLine header = EmulateListLine(reverse_map_, 0, composed_header, std::nullopt).text;
+  LineBuffer shown_header;
+  EmulateListLine(reverse_map_, 0, composed_header, std::nullopt, shown_header);
+  const std::string_view header = shown_header.view();
   ClearControlColumns(reverse_map_, 0, header, 0);
   list.Append(header.substr(0, kScreenWidth));
   if (header.size() > kScreenWidth) {
@@ -89,6 +93,12 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   int visited_count = 0;
   int crosslink_count = 0;
   std::int32_t current = SectorOffset(sector_offsets_, 18, 1, mode);
+  // The pieces of one entry row and the row itself, reused from entry to entry.
+  LineBuffer type;
+  LineBuffer name;
+  LineBuffer blocks;
+  LineBuffer shown;
+  LineBuffer row_text;
 
   while (current >= 0 && current != kBamSectorOffset) {
     if (visited_count == kMaxDirectorySectors) {
@@ -110,26 +120,30 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
     for (int k = 0; k < kEntriesPerSector; ++k) {
       const std::int64_t entry = std::int64_t{current} + kEntrySize * k;
       image.SeekTo(entry + kEntryTypeByte);
-      const ListingLine type = ComposeFileType(image);
-      if (type == "SCR") continue;  // a scratched or never used entry
-      image.ReadByte();             // the file's first track and sector
+      ComposeFileType(image, type);
+      if (type.view() == "SCR") continue;  // a scratched or never used entry
+      image.ReadByte();                    // the file's first track and sector
       image.ReadByte();
-      const AnsiStringBool name = ComposeQuotedName(image);
+      const bool end_of_listing = ComposeQuotedName(image, name);
       image.SeekTo(entry + kEntryBlockCount);
-      const ListingLine blocks = ComposeBlockCount(image);
-      if (name.text.size() < 2) continue;  // the name starts with a zero byte
+      ComposeBlockCount(image, blocks);
+      if (name.size() < 2) continue;  // the name starts with a zero byte
 
       const int row = list.Count();
-      const EmulatedLine shown = EmulateListLine(reverse_map_, row, name.text, blocks);
-      ClearControlColumns(reverse_map_, row, shown.text, static_cast<int>(shown.prefix.size()));
-      row_.assign(shown.prefix).append(shown.text);
-      if (name.EndOfListing) {
-        list.Append(row_);
+      const std::size_t prefix_length =
+          EmulateListLine(reverse_map_, row, name.view(), blocks.view(), shown);
+      ClearControlColumns(reverse_map_, row, shown.view(), static_cast<int>(prefix_length));
+      row_text.clear();
+      row_text.append(blocks.view().substr(0, prefix_length));
+      row_text.append(shown.view());
+      if (end_of_listing) {
+        list.Append(row_text.view());
         return;
       }
       // An unclosed file's "*" takes the place of the separating blank.
-      if (!type.starts_with('*')) row_ += ' ';
-      list.Append(row_.append(type));
+      if (!type.view().starts_with('*')) row_text.push_back(' ');
+      row_text.append(type.view());
+      list.Append(row_text.view());
     }
 
     current = next;

@@ -52,7 +52,6 @@ class DirectoryLister {
   MessageBox& messages_;
   SectorOffsetTable sector_offsets_;
   ReverseMap reverse_map_;
-  ListingLine row_;  // the entry row being put together, kept to reuse its storage
 };
 
 // "Directoryentry $16600 is crosslinked to a previous directoryentry!" for offset 0x16600.

@@ -49,6 +49,16 @@ ListingLine TextUpToZero(const std::uint8_t* columns, std::size_t length) {
   return ListingLine(reinterpret_cast<const char*>(columns), end);
 }
 
+// The GEOS type name of the entry whose offset 0x03 is the current position, which is restored.
+std::string_view ReadGeosTypeName(DiskImage& image) {
+  const std::int64_t back = image.Position();
+  image.SeekBy(kToGeosType);
+  const int geos_type = image.ReadByte();
+  image.SeekTo(back);
+  if (geos_type < 0 || geos_type >= static_cast<int>(kGeosTypeNames.size())) return kNotGeos;
+  return kGeosTypeNames[static_cast<std::size_t>(geos_type)];
+}
+
 }  // namespace
 
 ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
@@ -75,21 +85,16 @@ ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
   return TextUpToZero(columns.data(), columns.size());
 }
 
-AnsiStringBool ComposeQuotedName(DiskImage& image) {
+bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   // The opening quote, 16 name columns and the closing column.
-  std::array<std::uint8_t, 18> columns{};
-  columns[0] = kQuote;
+  text.clear();
+  text.push_back(static_cast<char>(kQuote));
   bool closed = false;
-  AnsiStringBool result;
   for (std::size_t k = 0; k < 16; ++k) {
     std::uint8_t b = ReadOrZero(image);
     if (b == 0) {
       // Three zero bytes in a row, early enough in the name, mark the end of the directory.
-      if (k <= 13 && ReadOrZero(image) == 0 && ReadOrZero(image) == 0) {
-        result.EndOfListing = true;
-      }
-      result.text = ListingLine(reinterpret_cast<const char*>(columns.data()), k + 1);
-      return result;
+      return k <= 13 && ReadOrZero(image) == 0 && ReadOrZero(image) == 0;
     }
     if (b == kQuote && !closed) {
       closed = true;  // a quote of the name's own closes it
@@ -100,24 +105,25 @@ AnsiStringBool ComposeQuotedName(DiskImage& image) {
     }
     // Behind the closing quote the screen shows every byte without its bit 7.
     if (closed) b &= 0x7F;
-    if (b == 0) {
-      // 0x80 behind the quote would be a zero byte, which no text holds: the name ends here.
-      result.text = ListingLine(reinterpret_cast<const char*>(columns.data()), k + 1);
-      return result;
-    }
-    columns[k + 1] = b;
+    // 0x80 behind the quote would be a zero byte, which no text holds: the name ends here.
+    if (b == 0) return false;
+    text.push_back(static_cast<char>(b));
   }
   // A name of 16 bytes without padding or quote is closed in column 17.
-  columns[17] = closed ? kSpace : kQuote;
-  result.text = ListingLine(reinterpret_cast<const char*>(columns.data()), columns.size());
-  return result;
+  text.push_back(static_cast<char>(closed ? kSpace : kQuote));
+  return false;
 }
 
-ListingLine ComposeBlockCount(DiskImage& image) {
+AnsiStringBool ComposeQuotedName(DiskImage& image) {
+  LineBuffer text;
+  const bool end_of_listing = ComposeQuotedName(image, text);
+  return {ListingLine(text.view()), end_of_listing};
+}
+
+void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
   const int lo = ReadOrZero(image);
   const int hi = ReadOrZero(image);
-  // "%-3i  ": the number left-aligned in three columns, then two blanks (done by hand: this
-  // runs for every entry, and printf is the slowest part of it).
+  // "%-3i  ": the number left-aligned in three columns, then two blanks.
   int n = lo + 256 * hi;
   std::array<char, 5> digits{};
   std::size_t count = 0;
@@ -125,42 +131,47 @@ ListingLine ComposeBlockCount(DiskImage& image) {
     digits[count++] = static_cast<char>('0' + n % 10);
     n /= 10;
   } while (n != 0);
-  ListingLine text;
-  for (std::size_t i = count; i > 0; --i) text += digits[i - 1];
-  text.append(count < 3 ? 3 - count : 0, ' ');
-  text += "  ";
-  return text;
+  text.clear();
+  for (std::size_t i = count; i > 0; --i) text.push_back(digits[i - 1]);
+  for (std::size_t i = count; i < 3; ++i) text.push_back(' ');
+  text.append("  ");
 }
 
-ListingLine ComposeFileType(DiskImage& image) {
+ListingLine ComposeBlockCount(DiskImage& image) {
+  LineBuffer text;
+  ComposeBlockCount(image, text);
+  return ListingLine(text.view());
+}
+
+void ComposeFileType(DiskImage& image, LineBuffer& text) {
+  text.clear();
   const std::uint8_t type = ReadOrZero(image);
-  if (type == 0) return ListingLine("SCR");  // a scratched entry: never listed
+  if (type == 0) {
+    text.append("SCR");  // a scratched entry: never listed
+    return;
+  }
 
   const int kind = type & 7;
   std::string_view name = kCbmTypeNames[kind];
-  ListingLine geos;
   if (kind < 5) {
     // A GEOS file lists under its GEOS type. "DEL" (kind 0) is asked as well.
-    geos = GeosTypeName(image);
+    const std::string_view geos = ReadGeosTypeName(image);
     if (geos != kNotGeos) name = geos;
   }
 
-  ListingLine text;
-  if ((type & 0x80) == 0) text += '*';  // not closed properly ("splat" file)
-  text += name;
-  if ((type & 0x40) != 0) text += '<';  // locked
-  return text;
+  if ((type & 0x80) == 0) text.push_back('*');  // not closed properly ("splat" file)
+  text.append(name);
+  if ((type & 0x40) != 0) text.push_back('<');  // locked
+}
+
+ListingLine ComposeFileType(DiskImage& image) {
+  LineBuffer text;
+  ComposeFileType(image, text);
+  return ListingLine(text.view());
 }
 
 ListingLine GeosTypeName(DiskImage& image) {
-  const std::int64_t back = image.Position();
-  image.SeekBy(kToGeosType);
-  const int geos_type = image.ReadByte();
-  image.SeekTo(back);
-  if (geos_type < 0 || geos_type >= static_cast<int>(kGeosTypeNames.size())) {
-    return ListingLine(kNotGeos);
-  }
-  return ListingLine(kGeosTypeNames[static_cast<std::size_t>(geos_type)]);
+  return ListingLine(ReadGeosTypeName(image));
 }
 
 }  // namespace quillane

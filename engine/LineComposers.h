@@ -2,6 +2,7 @@
 
 #include "DiskImage.h"
 #include "GeometryMode.h"
+#include "LineBuffer.h"
 #include "ListingLine.h"
 
 namespace quillane {
@@ -18,14 +19,20 @@ ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode);
 
 // The quoted file name, read from the current position (entry offset 0x05).
 AnsiStringBool ComposeQuotedName(DiskImage& image);
+// The same, written into *text (replacing what it held); returns EndOfListing.
+bool ComposeQuotedName(DiskImage& image, LineBuffer& text);
 
 // The block count, two bytes low first at the current position, formatted "%-3i  ".
 ListingLine ComposeBlockCount(DiskImage& image);
+// The same, written into *text (replacing what it held).
+void ComposeBlockCount(DiskImage& image, LineBuffer& text);
 
 // The type text of the type byte at the current position (entry offset 0x02): "SCR" for 0x00,
 // else the CBM or GEOS type name with "*" in front for an unclosed file and "<" behind for a
 // locked one. Leaves the position on entry offset 0x03.
 ListingLine ComposeFileType(DiskImage& image);
+// The same, written into *text (replacing what it held).
+void ComposeFileType(DiskImage& image, LineBuffer& text);
 
 // The GEOS type name of the entry whose offset 0x03 is the current position; the position is
 // restored.

@@ -11,6 +11,7 @@ namespace {
 
 // LIST puts a line on two 40-column screen lines at the most.
 constexpr int kWidth = 80;
+static_assert(LineBuffer::kCapacity >= kWidth);
 constexpr int kLastColumn = ReverseMap::kColumns - 1;
 
 constexpr std::uint8_t kQuote = 0x22;
@@ -197,24 +198,35 @@ constexpr bool IsControlCell(std::uint8_t b) {
 
 }  // namespace
 
+std::size_t EmulateListLine(ReverseMap& map, int row, std::string_view text,
+                            std::optional<std::string_view> prefix, LineBuffer& shown) {
+  const std::size_t prefix_length = prefix ? prefix->size() : 0;
+  RowEmulator emulator(map, row, prefix_length, !prefix.has_value());
+  for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));
+  shown.clear();
+  shown.append(std::string_view(emulator.text(), static_cast<std::size_t>(emulator.column())));
+  return static_cast<std::size_t>(emulator.prefix_length());
+}
+
 EmulatedLine EmulateListLine(ReverseMap& map, int row, std::string_view text,
                              std::optional<std::string_view> prefix) {
-  const std::string_view given = prefix.value_or(std::string_view());
-  RowEmulator emulator(map, row, given.size(), !prefix.has_value());
-  for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));
-
+  LineBuffer shown;
+  const std::size_t prefix_length = EmulateListLine(map, row, text, prefix, shown);
   EmulatedLine result;
-  result.text.assign(emulator.text(), static_cast<std::size_t>(emulator.column()));
-  result.prefix.assign(given.substr(0, static_cast<std::size_t>(emulator.prefix_length())));
+  result.text.assign(shown.view());
+  result.prefix.assign(prefix.value_or(std::string_view()).substr(0, prefix_length));
   return result;
 }
 
 void ClearControlColumns(ReverseMap& map, int row, std::string_view text, int start_column) {
+  if (row < 0 || row >= ReverseMap::kRows) return;
+  ReverseMap::Row& bits = map.rows[static_cast<std::size_t>(row)];
   for (std::size_t i = 0; i < text.size(); ++i) {
     const std::int64_t column = start_column + static_cast<std::int64_t>(i);
     if (column > kLastColumn) break;
     if (column >= 0 && IsControlCell(static_cast<std::uint8_t>(text[i]))) {
-      SetReverseRange(map, row, static_cast<int>(column), static_cast<int>(column), false);
+      bits[static_cast<std::size_t>(column / 8)] &=
+          static_cast<std::uint8_t>(~(1u << (column % 8)));
     }
   }
 }

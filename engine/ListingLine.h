@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace quillane {
 
@@ -9,7 +10,7 @@ namespace quillane {
 // most 7 bytes, the emulated name of at most 80 bytes and the type text.
 using ListingLine = std::string;
 
-inline unsigned char ByteAt(const ListingLine& line, std::size_t i) {
+inline unsigned char ByteAt(std::string_view line, std::size_t i) {
   return static_cast<unsigned char>(line[i]);
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ListingLine.h"
 
 namespace quillane {
 
 // The listing list as the directory walk sees it: rows are appended in order, and a row's
-// index is also its row in the ReverseMap.
+// index is also its row in the ReverseMap. A row's bytes are only lent for the call: the list
+// keeps a copy.
 class ListingList {
  public:
   virtual ~ListingList() = default;
-  virtual void Append(const ListingLine& row) = 0;
+  virtual void Append(std::string_view row) = 0;
   virtual int Count() const = 0;
 };
 

@@ -10,7 +10,7 @@ namespace quillane::test {
 // The listing list as a vector of rows.
 class VectorListingList final : public ListingList {
  public:
-  void Append(const ListingLine& row) override { rows.push_back(row); }
+  void Append(std::string_view row) override { rows.emplace_back(row); }
   int Count() const override { return static_cast<int>(rows.size()); }
   std::vector<ListingLine> rows;
 };
