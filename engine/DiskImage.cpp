@@ -90,14 +90,15 @@ void DiskImage::Close() {
 }
 
 const DiskImage::Page* DiskImage::FetchPage(std::int64_t index) {
-  for (const Page& page : pages_) {
-    if (page.index == index) return &page;
+  for (const auto& page : pages_) {
+    if (page->index == index) return page.get();
   }
   Page* slot = nullptr;
   if (pages_.size() < kPageSlots) {
-    slot = &pages_.emplace_back();
+    // The read below fills the bytes: no need to clear them first.
+    slot = pages_.emplace_back(std::make_unique_for_overwrite<Page>()).get();
   } else {
-    slot = &pages_[next_victim_];
+    slot = pages_[next_victim_].get();
     next_victim_ = (next_victim_ + 1) % kPageSlots;
   }
   slot->index = -1;

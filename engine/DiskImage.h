@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,9 +65,9 @@ class DiskImage {
   static constexpr std::size_t kPageSlots = 16;
 
   struct Page {
-    std::int64_t index = -1;  // page number in the file, -1 when the slot is free
-    std::int64_t length = 0;  // bytes valid (the last page of a file is short)
-    std::array<std::uint8_t, kPageSize> bytes{};
+    std::int64_t index = -1;                    // page number in the file, -1 when the slot is free
+    std::int64_t length = 0;                    // bytes valid (the last page of a file is short)
+    std::array<std::uint8_t, kPageSize> bytes;  // only the first length bytes are ever read
   };
 
   const Page* FetchPage(std::int64_t index);
@@ -83,7 +84,8 @@ class DiskImage {
   std::vector<std::uint8_t> memory_;
   std::int64_t size_ = 0;
   std::int64_t position_ = 0;
-  std::vector<Page> pages_;  // grows up to kPageSlots, then slots are reused in turn
+  // Allocated one by one as pages are first read, up to kPageSlots, then reused in turn.
+  std::vector<std::unique_ptr<Page>> pages_;
   std::size_t next_victim_ = 0;
   const Page* last_page_ = nullptr;
   // The bytes ReadByte serves inline: file offsets window_start_ to window_end_ - 1.

@@ -86,15 +86,23 @@ ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
 }
 
 bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
+  // All 16 name bytes are read first: the zero byte that ends a name early and the two bytes
+  // checked after it for the end of the directory always lie among them.
+  std::array<std::uint8_t, 16> name{};
+  for (std::uint8_t& b : name) b = ReadOrZero(image);
+
   // The opening quote, 16 name columns and the closing column.
-  text.clear();
-  text.push_back(static_cast<char>(kQuote));
+  std::array<char, 18> columns{};
+  columns[0] = static_cast<char>(kQuote);
   bool closed = false;
-  for (std::size_t k = 0; k < 16; ++k) {
-    std::uint8_t b = ReadOrZero(image);
+  bool end_of_listing = false;
+  std::size_t length = 1;
+  for (std::size_t k = 0; k < name.size(); ++k) {
+    std::uint8_t b = name[k];
     if (b == 0) {
       // Three zero bytes in a row, early enough in the name, mark the end of the directory.
-      return k <= 13 && ReadOrZero(image) == 0 && ReadOrZero(image) == 0;
+      end_of_listing = k <= 13 && name[k + 1] == 0 && name[k + 2] == 0;
+      break;
     }
     if (b == kQuote && !closed) {
       closed = true;  // a quote of the name's own closes it
@@ -106,12 +114,15 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
     // Behind the closing quote the screen shows every byte without its bit 7.
     if (closed) b &= 0x7F;
     // 0x80 behind the quote would be a zero byte, which no text holds: the name ends here.
-    if (b == 0) return false;
-    text.push_back(static_cast<char>(b));
+    if (b == 0) break;
+    columns[length++] = static_cast<char>(b);
   }
-  // A name of 16 bytes without padding or quote is closed in column 17.
-  text.push_back(static_cast<char>(closed ? kSpace : kQuote));
-  return false;
+  // A name that ran through all 16 bytes gets column 17: a blank behind its closing quote, or
+  // the closing quote itself when it had neither padding nor a quote of its own.
+  if (length == 17) columns[length++] = static_cast<char>(closed ? kSpace : kQuote);
+  text.clear();
+  text.append(std::string_view(columns.data(), length));
+  return end_of_listing;
 }
 
 AnsiStringBool ComposeQuotedName(DiskImage& image) {

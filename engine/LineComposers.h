@@ -17,7 +17,8 @@ struct AnsiStringBool {
 // (26 bytes unless a zero byte cuts it). Seeks into track 18 sector 0 itself.
 ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode);
 
-// The quoted file name, read from the current position (entry offset 0x05).
+// The quoted file name, read from the current position (entry offset 0x05). All 16 name bytes
+// are read, whatever they hold.
 AnsiStringBool ComposeQuotedName(DiskImage& image);
 // The same, written into *text (replacing what it held); returns EndOfListing.
 bool ComposeQuotedName(DiskImage& image, LineBuffer& text);

@@ -1,5 +1,6 @@
 #include "ListEmulation.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -221,10 +222,13 @@ EmulatedLine EmulateListLine(ReverseMap& map, int row, std::string_view text,
 void ClearControlColumns(ReverseMap& map, int row, std::string_view text, int start_column) {
   if (row < 0 || row >= ReverseMap::kRows) return;
   ReverseMap::Row& bits = map.rows[static_cast<std::size_t>(row)];
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::int64_t column = start_column + static_cast<std::int64_t>(i);
-    if (column > kLastColumn) break;
-    if (column >= 0 && IsControlCell(static_cast<std::uint8_t>(text[i]))) {
+  // The columns of the map that the text covers.
+  const std::int64_t first = std::max<std::int64_t>(start_column, 0);
+  const std::int64_t end = std::min<std::int64_t>(
+      std::int64_t{start_column} + static_cast<std::int64_t>(text.size()), ReverseMap::kColumns);
+  for (std::int64_t column = first; column < end; ++column) {
+    if (IsControlCell(
+            static_cast<std::uint8_t>(text[static_cast<std::size_t>(column - start_column)]))) {
       bits[static_cast<std::size_t>(column / 8)] &=
           static_cast<std::uint8_t>(~(1u << (column % 8)));
     }
