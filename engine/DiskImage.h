@@ -1,17 +1,21 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace quillane {
 
-// One .D64 file opened read-only, read one byte at a time through a position.
+// One .D64 file opened read-only, read a byte (or a short run of bytes) at a time through a
+// position.
 //
-// Every reader of the engine seeks and reads single bytes; nothing ever reads the image whole.
+// Every reader of the engine seeks and reads single bytes or a field of a few bytes; nothing
+// ever reads the image whole.
 // Underneath, bytes are fetched from the operating system in aligned pages that are kept for
 // the life of the object, so a listing reads each byte of the file at most once (a standard
 // directory lives on track 18, which two pages cover).
@@ -51,6 +55,25 @@ class DiskImage {
       return window_[position_++ - window_start_];
     }
     return ReadByteSlow();
+  }
+
+  // Reads out.size() bytes as that many ReadByte calls would; stops at the end of the image and
+  // returns how many bytes were read.
+  std::size_t ReadBytes(std::span<std::uint8_t> out) {
+    const auto count = static_cast<std::int64_t>(out.size());
+    if (position_ >= window_start_ && count <= window_end_ - position_) {
+      std::copy_n(window_ + (position_ - window_start_), count, out.begin());
+      position_ += count;
+      return out.size();
+    }
+    std::size_t read = 0;
+    for (std::uint8_t& b : out) {
+      const int got = ReadByte();
+      if (got < 0) break;
+      b = static_cast<std::uint8_t>(got);
+      ++read;
+    }
+    return read;
   }
 
   // Length of the file in bytes, taken from the file system without reading the file.

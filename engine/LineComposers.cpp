@@ -88,8 +88,9 @@ ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
 bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   // All 16 name bytes are read first: the zero byte that ends a name early and the two bytes
   // checked after it for the end of the directory always lie among them.
+  // Bytes beyond the end of the image read as zero.
   std::array<std::uint8_t, 16> name{};
-  for (std::uint8_t& b : name) b = ReadOrZero(image);
+  image.ReadBytes(name);
 
   // The opening quote, 16 name columns and the closing column.
   std::array<char, 18> columns{};
