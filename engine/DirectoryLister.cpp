@@ -120,9 +120,8 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
     for (int k = 0; k < kEntriesPerSector; ++k) {
       const std::int64_t entry = std::int64_t{current} + kEntrySize * k;
       image.SeekTo(entry + kEntryTypeByte);
-      ComposeFileType(image, type);
-      if (type.view() == "SCR") continue;  // a scratched or never used entry
-      image.ReadByte();                    // the file's first track and sector
+      if (!ComposeFileType(image, type)) continue;  // "SCR": a scratched or never used entry
+      image.ReadByte();                             // the file's first track and sector
       image.ReadByte();
       const bool end_of_listing = ComposeQuotedName(image, name);
       image.SeekTo(entry + kEntryBlockCount);
@@ -155,7 +154,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 ListOutcome DirectoryLister::ListImage(const std::string& path, ImagePrompts& prompts,
                                        ListingList& list, std::string* open_error,
                                        GeometryMode* mode) {
-  DiskImage image;
+  DiskImage& image = image_;
   if (!image.Open(path, open_error)) return ListOutcome::CannotOpen;
   const GeometryMode classified = ClassifyImage(image, path, prompts);
   if (mode) *mode = classified;

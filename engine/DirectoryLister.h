@@ -52,6 +52,7 @@ class DirectoryLister {
   MessageBox& messages_;
   SectorOffsetTable sector_offsets_;
   ReverseMap reverse_map_;
+  DiskImage image_;  // the image ListImage has open; its page buffers serve one file after another
 };
 
 // "Directoryentry $16600 is crosslinked to a previous directoryentry!" for offset 0x16600.

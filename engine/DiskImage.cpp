@@ -83,21 +83,25 @@ void DiskImage::Close() {
   memory_.clear();
   size_ = 0;
   position_ = 0;
-  pages_.clear();
+  // The page buffers stay allocated for the next file this object opens.
+  for (const auto& page : pages_) page->index = -1;
   next_victim_ = 0;
   last_page_ = nullptr;
   ForgetWindow();
 }
 
 const DiskImage::Page* DiskImage::FetchPage(std::int64_t index) {
+  Page* slot = nullptr;
   for (const auto& page : pages_) {
     if (page->index == index) return page.get();
+    if (page->index < 0 && slot == nullptr) slot = page.get();
   }
-  Page* slot = nullptr;
-  if (pages_.size() < kPageSlots) {
+  // A free buffer (left by an earlier file or a failed read) is taken first, then a new one,
+  // and once all slots are in use the oldest page gives way.
+  if (slot == nullptr && pages_.size() < kPageSlots) {
     // The read below fills the bytes: no need to clear them first.
     slot = pages_.emplace_back(std::make_unique_for_overwrite<Page>()).get();
-  } else {
+  } else if (slot == nullptr) {
     slot = pages_[next_victim_].get();
     next_victim_ = (next_victim_ + 1) % kPageSlots;
   }

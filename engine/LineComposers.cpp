@@ -155,12 +155,12 @@ ListingLine ComposeBlockCount(DiskImage& image) {
   return ListingLine(text.view());
 }
 
-void ComposeFileType(DiskImage& image, LineBuffer& text) {
+bool ComposeFileType(DiskImage& image, LineBuffer& text) {
   text.clear();
   const std::uint8_t type = ReadOrZero(image);
   if (type == 0) {
     text.append("SCR");  // a scratched entry: never listed
-    return;
+    return false;
   }
 
   const int kind = type & 7;
@@ -174,6 +174,7 @@ void ComposeFileType(DiskImage& image, LineBuffer& text) {
   if ((type & 0x80) == 0) text.push_back('*');  // not closed properly ("splat" file)
   text.append(name);
   if ((type & 0x40) != 0) text.push_back('<');  // locked
+  return true;
 }
 
 ListingLine ComposeFileType(DiskImage& image) {

@@ -32,8 +32,9 @@ void ComposeBlockCount(DiskImage& image, LineBuffer& text);
 // else the CBM or GEOS type name with "*" in front for an unclosed file and "<" behind for a
 // locked one. Leaves the position on entry offset 0x03.
 ListingLine ComposeFileType(DiskImage& image);
-// The same, written into *text (replacing what it held).
-void ComposeFileType(DiskImage& image, LineBuffer& text);
+// The same, written into *text (replacing what it held); false when the text is "SCR", the
+// entry of a scratched or never used file.
+bool ComposeFileType(DiskImage& image, LineBuffer& text);
 
 // The GEOS type name of the entry whose offset 0x03 is the current position; the position is
 // restored.

@@ -200,7 +200,7 @@ constexpr bool IsControlCell(std::uint8_t b) {
 }  // namespace
 
 std::size_t EmulateListLine(ReverseMap& map, int row, std::string_view text,
-                            std::optional<std::string_view> prefix, LineBuffer& shown) {
+                            const std::optional<std::string_view>& prefix, LineBuffer& shown) {
   const std::size_t prefix_length = prefix ? prefix->size() : 0;
   RowEmulator emulator(map, row, prefix_length, !prefix.has_value());
   for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));

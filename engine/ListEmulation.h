@@ -23,7 +23,7 @@ EmulatedLine EmulateListLine(ReverseMap& map, int row, std::string_view text,
 // The same, writing what the C64 shows into *shown (replacing what it held). Returns how many
 // bytes of the prefix are left: deletes can only shorten it from its end.
 std::size_t EmulateListLine(ReverseMap& map, int row, std::string_view text,
-                            std::optional<std::string_view> prefix, LineBuffer& shown);
+                            const std::optional<std::string_view>& prefix, LineBuffer& shown);
 
 // Clears the reverse bit of every column start_column + i whose text byte is a control byte
 // (0x00-0x1F, 0x80-0xA0); columns beyond 79 are skipped.
