@@ -25,6 +25,11 @@ class LineBuffer {
     size_ += count;
   }
 
+  // For a writer that fills the buffer column by column: write up to kCapacity bytes through
+  // data(), then resize() to the number written.
+  char* data() { return bytes_.data(); }
+  void resize(std::size_t size) { size_ = std::min(size, kCapacity); }
+
   std::size_t size() const { return size_; }
   std::string_view view() const { return {bytes_.data(), size_}; }
 

@@ -93,7 +93,8 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   image.ReadBytes(name);
 
   // The opening quote, 16 name columns and the closing column.
-  std::array<char, 18> columns{};
+  static_assert(LineBuffer::kCapacity >= 18);
+  char* const columns = text.data();
   columns[0] = static_cast<char>(kQuote);
   bool closed = false;
   bool end_of_listing = false;
@@ -121,8 +122,7 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   // A name that ran through all 16 bytes gets column 17: a blank behind its closing quote, or
   // the closing quote itself when it had neither padding nor a quote of its own.
   if (length == 17) columns[length++] = static_cast<char>(closed ? kSpace : kQuote);
-  text.clear();
-  text.append(std::string_view(columns.data(), length));
+  text.resize(length);
   return end_of_listing;
 }
 

@@ -81,8 +81,13 @@ constexpr char UpperCase(char c) {
 // One row being listed: the 80 output columns and the state of the screen editor and of LIST.
 class RowEmulator {
  public:
-  RowEmulator(ReverseMap& map, int row, std::size_t prefix_length, bool header)
-      : map_(map), row_(row), prefix_length_(static_cast<int>(prefix_length)), header_(header) {}
+  // The shown text is written to out, which has room for kWidth bytes.
+  RowEmulator(ReverseMap& map, int row, std::size_t prefix_length, bool header, char* out)
+      : map_(map),
+        row_(row),
+        prefix_length_(static_cast<int>(prefix_length)),
+        header_(header),
+        buffer_(out) {}
 
   void Feed(std::uint8_t b) {
     if (b == kQuote) {
@@ -110,7 +115,6 @@ class RowEmulator {
 
   int column() const { return column_; }
   int prefix_length() const { return prefix_length_; }
-  const char* text() const { return buffer_.data(); }
 
  private:
   // After a closing quote: the count is even and not 0. Before the first quote the editor
@@ -190,7 +194,7 @@ class RowEmulator {
   int column_ = 0;
   std::uint64_t quotes_ = 0;  // quotes seen, plus returns that ended a quote
   bool keyword_ = false;
-  std::array<char, kWidth> buffer_{};
+  char* const buffer_;
 };
 
 constexpr bool IsControlCell(std::uint8_t b) {
@@ -202,10 +206,9 @@ constexpr bool IsControlCell(std::uint8_t b) {
 std::size_t EmulateListLine(ReverseMap& map, int row, std::string_view text,
                             const std::optional<std::string_view>& prefix, LineBuffer& shown) {
   const std::size_t prefix_length = prefix ? prefix->size() : 0;
-  RowEmulator emulator(map, row, prefix_length, !prefix.has_value());
+  RowEmulator emulator(map, row, prefix_length, !prefix.has_value(), shown.data());
   for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));
-  shown.clear();
-  shown.append(std::string_view(emulator.text(), static_cast<std::size_t>(emulator.column())));
+  shown.resize(static_cast<std::size_t>(emulator.column()));
   return static_cast<std::size_t>(emulator.prefix_length());
 }
 
