@@ -1,5 +1,6 @@
 #include "LineComposers.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -135,18 +136,17 @@ AnsiStringBool ComposeQuotedName(DiskImage& image) {
 void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
   const int lo = ReadOrZero(image);
   const int hi = ReadOrZero(image);
-  // "%-3i  ": the number left-aligned in three columns, then two blanks.
-  int n = lo + 256 * hi;
-  std::array<char, 5> digits{};
-  std::size_t count = 0;
-  do {
-    digits[count++] = static_cast<char>('0' + n % 10);
-    n /= 10;
-  } while (n != 0);
-  text.clear();
-  for (std::size_t i = count; i > 0; --i) text.push_back(digits[i - 1]);
-  for (std::size_t i = count; i < 3; ++i) text.push_back(' ');
-  text.append("  ");
+  // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
+  const int n = lo + 256 * hi;
+  const int digits = n >= 10000 ? 5 : n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
+  const int width = std::max(digits, 3) + 2;
+  char* const columns = text.data();
+  int rest = n;
+  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
+    columns[i] = static_cast<char>('0' + rest % 10);
+  }
+  std::fill(columns + digits, columns + width, ' ');
+  text.resize(static_cast<std::size_t>(width));
 }
 
 ListingLine ComposeBlockCount(DiskImage& image) {
@@ -171,9 +171,13 @@ bool ComposeFileType(DiskImage& image, LineBuffer& text) {
     if (geos != kNotGeos) name = geos;
   }
 
-  if ((type & 0x80) == 0) text.push_back('*');  // not closed properly ("splat" file)
-  text.append(name);
-  if ((type & 0x40) != 0) text.push_back('<');  // locked
+  char* const columns = text.data();
+  std::size_t length = 0;
+  if ((type & 0x80) == 0) columns[length++] = '*';  // not closed properly ("splat" file)
+  length =
+      static_cast<std::size_t>(std::copy(name.begin(), name.end(), columns + length) - columns);
+  if ((type & 0x40) != 0) columns[length++] = '<';  // locked
+  text.resize(length);
   return true;
 }
 

@@ -18,15 +18,21 @@ void SetReverseRange(ReverseMap& map, int row, int first, int last, bool on) {
   if (first > last) return;
   auto& bytes = map.rows[static_cast<std::size_t>(row)];
   // The range as byte masks: the first and last bytes in part, the bytes between them whole.
-  const int first_byte = first / 8;
-  const int last_byte = last / 8;
-  for (int i = first_byte; i <= last_byte; ++i) {
-    std::uint8_t mask = 0xFF;
-    if (i == first_byte) mask &= static_cast<std::uint8_t>(0xFFu << (first % 8));
-    if (i == last_byte) mask &= static_cast<std::uint8_t>(0xFFu >> (7 - last % 8));
-    auto& byte = bytes[static_cast<std::size_t>(i)];
-    byte = on ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
+  const auto first_byte = static_cast<std::size_t>(first / 8);
+  const auto last_byte = static_cast<std::size_t>(last / 8);
+  const auto head = static_cast<std::uint8_t>(0xFFu << (first % 8));
+  const auto tail = static_cast<std::uint8_t>(0xFFu >> (7 - last % 8));
+  auto apply = [&bytes, on](std::size_t i, std::uint8_t mask) {
+    bytes[i] = on ? static_cast<std::uint8_t>(bytes[i] | mask)
+                  : static_cast<std::uint8_t>(bytes[i] & ~mask);
+  };
+  if (first_byte == last_byte) {
+    apply(first_byte, head & tail);
+    return;
   }
+  apply(first_byte, head);
+  std::fill(bytes.begin() + first_byte + 1, bytes.begin() + last_byte, on ? 0xFF : 0x00);
+  apply(last_byte, tail);
 }
 
 }  // namespace quillane
