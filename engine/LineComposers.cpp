@@ -107,17 +107,18 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
       end_of_listing = k <= 13 && name[k + 1] == 0 && name[k + 2] == 0;
       break;
     }
-    if (b == kQuote && !closed) {
-      closed = true;  // a quote of the name's own closes it
-    } else if (b == kShiftedSpace) {
-      // The first padding byte closes the quote; the later ones show as spaces.
-      b = closed ? kSpace : kQuote;
-      closed = true;
+    if (!closed) {
+      // Inside the quotes every byte stands as it is, up to the first padding byte, which
+      // becomes the closing quote, or a quote of the name's own.
+      if (b == kShiftedSpace) b = kQuote;
+      closed = b == kQuote;
+    } else {
+      // Behind the closing quote the screen shows every byte without its bit 7, so the rest
+      // of the padding shows as blanks. 0x80 would become a zero byte, which no text holds:
+      // the name ends there.
+      b &= 0x7F;
+      if (b == 0) break;
     }
-    // Behind the closing quote the screen shows every byte without its bit 7.
-    if (closed) b &= 0x7F;
-    // 0x80 behind the quote would be a zero byte, which no text holds: the name ends here.
-    if (b == 0) break;
     columns[length++] = static_cast<char>(b);
   }
   // A name that ran through all 16 bytes gets column 17: a blank behind its closing quote, or

@@ -231,9 +231,10 @@ void ClearControlColumns(ReverseMap& map, int row, std::string_view text, int st
       std::int64_t{start_column} + static_cast<std::int64_t>(text.size()), ReverseMap::kColumns);
   for (std::int64_t column = first; column < end; ++column) {
     const auto b = static_cast<std::uint8_t>(text[static_cast<std::size_t>(column - start_column)]);
-    const unsigned control = IsControlCell(b) ? 1u : 0u;
-    bits[static_cast<std::size_t>(column / 8)] &=
-        static_cast<std::uint8_t>(~(control << (column % 8)));
+    if (IsControlCell(b)) {
+      bits[static_cast<std::size_t>(column / 8)] &=
+          static_cast<std::uint8_t>(~(1u << (column % 8)));
+    }
   }
 }
 
