@@ -135,10 +135,11 @@ AnsiStringBool ComposeQuotedName(DiskImage& image) {
 }
 
 void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
-  const int lo = ReadOrZero(image);
-  const int hi = ReadOrZero(image);
+  // Low byte first; bytes beyond the end of the image read as zero.
+  std::array<std::uint8_t, 2> size{};
+  image.ReadBytes(size);
   // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
-  const int n = lo + 256 * hi;
+  const int n = size[0] + 256 * size[1];
   const int digits = n >= 10000 ? 5 : n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
   const int width = std::max(digits, 3) + 2;
   char* const columns = text.data();
