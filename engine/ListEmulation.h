@@ -20,8 +20,9 @@ struct EmulatedLine {
 // row's reverse-video columns in row `row` of the map. Without a prefix the row is the header.
 EmulatedLine EmulateListLine(ReverseMap& map, int row, std::string_view text,
                              std::optional<std::string_view> prefix);
-// The same, writing what the C64 shows into *shown (replacing what it held). Returns how many
-// bytes of the prefix are left: deletes can only shorten it from its end.
+// The same, writing what the C64 shows into *shown (replacing what it held; it must not hold
+// text or prefix). Returns how many bytes of the prefix are left: deletes can only shorten it
+// from its end.
 std::size_t EmulateListLine(ReverseMap& map, int row, std::string_view text,
                             const std::optional<std::string_view>& prefix, LineBuffer& shown);
 
