@@ -35,6 +35,12 @@ test-asan: bootstrap
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest $(CTEST_ARGS)
 
+# Both character-set faces as 16 x 16 tables of all byte codes: build/charset-upper.png and
+# build/charset-lower.png.
+charset-sheet: configure
+	cmake --build $(BUILD) -j $(JOBS) --target charset_sheet
+	$(BUILD)/display/fonts/charset_sheet $(BUILD)/bin $(BUILD)
+
 format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 

@@ -1,0 +1,26 @@
+#include "FontFiles.h"
+
+#include <QDir>
+
+namespace quillane {
+
+const CharsetFont& CharsetFontOf(Charset charset) {
+  for (const CharsetFont& font : kCharsetFonts) {
+    if (font.charset == charset) return font;
+  }
+  return kCharsetFonts[0];
+}
+
+QString FontFilePath(const QString& programDir, Charset charset) {
+  return QDir(programDir).filePath(QString::fromLatin1(CharsetFontOf(charset).file));
+}
+
+QFont CharsetCellFont(Charset charset, int cellSize) {
+  QFont font(QString::fromLatin1(CharsetFontOf(charset).face));
+  font.setPixelSize(cellSize);
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+}  // namespace quillane

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QChar>
+#include <QFont>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace quillane {
+
+// The two Commodore 64 character sets the listing can be drawn with.
+enum class Charset { Upper, Lower };
+
+// A character-set face and the font file, lying beside the programs, that provides it.
+struct CharsetFont {
+  Charset charset;
+  const char* face;
+  const char* file;
+};
+
+inline constexpr std::array<CharsetFont, 2> kCharsetFonts = {{
+    {Charset::Upper, "Vexa-Dir-Upper", "Vexa-Upper.fon"},
+    {Charset::Lower, "Vexa-Dir-Lower", "Vexa-Lower.fon"},
+}};
+
+const CharsetFont& CharsetFontOf(Charset charset);
+
+// The full path of the font file of `charset` in the folder `programDir`.
+QString FontFilePath(const QString& programDir, Charset charset);
+
+// Both faces hold the glyph of listing byte b at U+E000 + b, in the Private Use Area, where
+// text engines give no special treatment to what are control codes in ASCII. Each glyph fills
+// one square cell: advance, ascent and pixel size are equal and the descent is zero.
+inline constexpr char16_t kGlyphBase = 0xE000;
+
+// The face of `charset` set up to draw one glyph per cell of side `cellSize` pixels: pixel size
+// equal to the cell, no antialiasing, no hinting and no fallback to other fonts, so each glyph
+// comes out as the crisp 8 x 8 pixel grid it was drawn as (scaled by cellSize / 8). Draw the
+// glyph with its baseline at the cell's bottom edge, which is cell top + QFontMetrics::ascent().
+QFont CharsetCellFont(Charset charset, int cellSize);
+
+inline QChar GlyphOfByte(std::uint8_t b) {
+  return QChar(static_cast<char16_t>(kGlyphBase + b));
+}
+
+}  // namespace quillane

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QHash>
+
+#include "FontPlatform.h"
+
+// The font platform on Qt. Qt has no system-wide font registration that a program may use,
+// so the files are loaded as application fonts: private to this program, gone when it ends.
+class QtFontPlatform : public FontPlatform {
+ public:
+  QStringList InstalledFaces() const override;
+  int AddFont(const QString& path) override;
+  void RemoveFont(const QString& path) override;
+  void BroadcastFontChange() override;
+  void ShowMessage(const QString& text) override;
+  void RequestQuit() override;
+
+ private:
+  QHash<QString, int> fontIds_;  // application-font id of each registered path
+};
