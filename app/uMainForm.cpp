@@ -58,9 +58,11 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   lister_ = std::make_unique<quillane::DirectoryLister>(*fCrosslinkDialog_, messages_);
 
   listing_ = new ListingModel(this);
-  delegate_ = new ListingDelegate(lister_->reverse_map(), this);
+  // The face is chosen from RadioButton1 each time a row is drawn.
+  delegate_ = new ListingDelegate(
+      lister_->reverse_map(), [upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
   ui_->ListBox1->setModel(listing_);
-  ui_->ListBox1->setItemDelegate(delegate_);
+  ui_->ListBox1->SetListingDelegate(delegate_);
   connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton1Click();
   });
@@ -133,8 +135,8 @@ void TfMainForm::Splitter1Moved() {
   ui_->DriveComboBox1->resize(ui_->DirectoryListBox1->width(), ui_->DriveComboBox1->height());
 }
 
-// The face is chosen from RadioButton1 each time a cell is drawn; switching only repaints.
-// The rows, the reverse-video map, the scroll position and the selection stay as they are.
+// Switching only repaints: the rows, the reverse-video map, the scroll position and the selection
+// stay as they are.
 void TfMainForm::RadioButton1Click() {
   ui_->ListBox1->viewport()->repaint();
 }

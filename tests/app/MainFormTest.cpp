@@ -69,7 +69,7 @@ class RecordingFontPlatform : public FontPlatform {
 std::vector<std::string> Rows(const TfMainForm& form) {
   std::vector<std::string> rows;
   const ListingModel& model = *form.Listing();
-  for (int row = 0; row < model.Count(); ++row) rows.push_back(model.Row(row));
+  for (int row = 0; row < model.Count(); ++row) rows.push_back(model.RowBytes(row).toStdString());
   return rows;
 }
 

@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Checks a screenshot (binary PPM) of the window listing tests/e2e/make_image.py's image.
 
+Usage: check_listing.py <screenshot.ppm> <upper.glyphs>
+
 The listing is found by its colours: the C64 blue background and the light blue foreground.
 Its top-left pixel is the top-left of row 0, column 0; the cell size (8 or 16) is read from
 the header row. Then:
   - header row: column 1 (a blank, plain) is all background; columns 2-25 (the quote, disk
     name, ID and DOS type) are drawn in reverse video, so the reversed blanks of the disk
     name's padding (columns 11-18) are solid foreground;
-  - a known glyph: the cells of equal characters are drawn alike ("L" "L" in HELLO, the "O" of
-    HELLO and of WORLD) and unequal ones differ ("H" and "E");
+  - known glyphs: the "H" of HELLO and the reversed "E" of the disk name pixel for pixel as
+    the upper-case/graphics set draws them (display/fonts/upper.glyphs), and equal characters
+    drawn alike ("L" "L" in HELLO, the "O" of HELLO and of WORLD);
   - below the four rows, the listing is all background.
 Prints what failed and exits 1, or exits 0.
 """
@@ -65,7 +68,18 @@ class Shot:
             start = i + 1
 
 
-def check(path):
+def read_glyphs(path):
+    """Screen code -> eight rows of eight '#'/'.' characters."""
+    glyphs = {}
+    lines = [line.strip() for line in open(path) if not line.startswith(";")]
+    for i, line in enumerate(lines):
+        if line.startswith("0x"):
+            glyphs[int(line.split()[0], 16)] = lines[i + 1 : i + 9]
+    return glyphs
+
+
+def check(path, glyph_path):
+    glyphs = read_glyphs(glyph_path)
     shot = Shot(path)
     origin = shot.listing_origin()
     if origin is None:
@@ -102,10 +116,20 @@ def check(path):
             failures.append(f"cell ({col}, {row}) holds colours other than the listing's two")
         return tuple(p == FOREGROUND for p in cell)
 
+    def expected(code, reversed_cell):
+        rows = glyphs[code]
+        return tuple(
+            (rows[dy * 8 // size][dx * 8 // size] == "#") != reversed_cell
+            for dy in range(size)
+            for dx in range(size)
+        )
+
     h, e, l1, l2, o1 = (glyph(c, 1) for c in range(6, 11))
     o2 = glyph(7, 2)
-    if not any(h) or not any(e):
-        failures.append("the letters of HELLO are not drawn")
+    if h != expected(0x08, False):
+        failures.append('the "H" of HELLO (row 1, column 6) is not the glyph of screen code 0x08')
+    if glyph(3, 0) != expected(0x05, True):
+        failures.append('the "E" of the disk name (row 0, column 3) is not a reversed 0x05')
     if l1 != l2:
         failures.append('the two "L" of HELLO are drawn differently')
     if o1 != o2:
@@ -123,7 +147,7 @@ def check(path):
 
 
 if __name__ == "__main__":
-    problems = check(sys.argv[1])
+    problems = check(sys.argv[1], sys.argv[2])
     for problem in problems:
         print(problem)
     sys.exit(1 if problems else 0)

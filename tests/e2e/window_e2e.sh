@@ -24,7 +24,7 @@ cat > "$work/inside.sh" << 'INSIDE'
 # Runs on the virtual display: start the window, wait until it is mapped, grab until the
 # listing checks out or time runs out.
 set -u
-program=$1 image=$2 here=$3 work=$4
+program=$1 image=$2 here=$3 work=$4 glyphs=$5
 export QT_QPA_PLATFORM=xcb
 "$program" "$image" > "$work/program.log" 2>&1 &
 pid=$!
@@ -39,7 +39,7 @@ for _ in $(seq 30); do
     echo "quillane-light ended early:"; cat "$work/program.log"; exit 1
   fi
   xwd -root -silent > "$work/shot.xwd" && convert "$work/shot.xwd" "$work/shot.ppm" &&
-    python3 "$here/check_listing.py" "$work/shot.ppm" > "$work/check.log" && { status=0; break; }
+    python3 "$here/check_listing.py" "$work/shot.ppm" "$glyphs" > "$work/check.log" && { status=0; break; }
   sleep 0.2
 done
 cat "$work/check.log"
@@ -48,7 +48,8 @@ INSIDE
 chmod +x "$work/inside.sh"
 
 status=0
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/inside.sh" "$program" "$work/e2e.d64" "$here" "$work" ||
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/inside.sh" "$program" "$work/e2e.d64" "$here" "$work" \
+  "$here/../../display/fonts/upper.glyphs" ||
   status=$?
 if [[ -n "$keep" && -f "$work/shot.ppm" ]]; then convert "$work/shot.ppm" "$keep"; fi
 [[ $status -eq 0 ]] && echo "listing checked on the virtual display"
