@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "ApplicationTitle.h"
 #include "CommandLineImage.h"
@@ -110,17 +111,29 @@ void TfMainForm::FormShow() {
   const FormSizes sizes = SizesForDotsPerInch(DotsPerInch());
   ui_->ListBox1->SetItemHeight(sizes.item_height);
   resize(sizes.client_width, height());
-  if (const QScreen* where = screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(where->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  PlaceOnScreen();
   Splitter1Moved();
 
   // The list is still empty here: nothing has been listed yet.
   const QString image = CommandLineImage(arguments_);
   if (image.isEmpty()) return;
   lister_->ListImage(QFile::encodeName(image).toStdString(), *prompts_, *listing_);
+}
+
+// Centred on the screen. On a screen too small for the window (a high scale on a small
+// display) it is made to fit, and its top-left corner stays on the screen, so that the title
+// bar can always be reached.
+void TfMainForm::PlaceOnScreen() {
+  const QScreen* where = screen();
+  if (where == nullptr) return;
+  const QRect area = where->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  const QSize least = minimumSizeHint();
+  resize(std::max(least.width(), std::min(width(), area.width() - frame.width())),
+         std::max(least.height(), std::min(height(), area.height() - frame.height())));
+  QRect outer = frameGeometry();
+  outer.moveCenter(area.center());
+  move(std::max(outer.left(), area.left()), std::max(outer.top(), area.top()));
 }
 
 void TfMainForm::FileListBox1Click(const QString& path) {

@@ -67,6 +67,7 @@ class TfMainForm : public QWidget {
 
  private:
   int DotsPerInch() const;
+  void PlaceOnScreen();
 
   std::unique_ptr<Ui::TfMainForm> ui_;
   CharsetFonts fonts_;
