@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,8 +30,10 @@
 #include "DirectoryLister.h"
 #include "FileBrowser.h"
 #include "ImageBuilder.h"
+#include "ListingDelegate.h"
 #include "ListingModel.h"
 #include "ListingView.h"
+#include "QtFontPlatform.h"
 #include "uAbout.h"
 #include "uFileDialog.h"
 
@@ -101,15 +107,24 @@ std::vector<std::string> EngineRows(const std::string& path) {
   return list.rows;
 }
 
-// Once a modal window is up, hands it to `answer` (which must close it) and records it.
+// Once a modal window is up, hands it to `answer` (which must close it) and records it. A window
+// that stays up longer than three seconds is hidden, so a wrong answer fails instead of hanging.
 class ModalAnswerer {
  public:
   explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        shown.push_back(modal);
-        answer_(modal);
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      if (modal == last_ && since_.elapsed() > 3000) {
+        modal->hide();
+        ADD_FAILURE() << "a modal window was left open";
+        return;
       }
+      if (modal != last_) since_.start();
+      last_ = modal;
+      shown.push_back(modal);
+      answer_(modal);
+      if (!modal->isVisible()) last_ = nullptr;
     });
     timer_.start(10);
   }
@@ -118,6 +133,8 @@ class ModalAnswerer {
  private:
   std::function<void(QWidget*)> answer_;
   QTimer timer_;
+  QWidget* last_ = nullptr;
+  QElapsedTimer since_;
 };
 
 // Presses the prompt's first button ("OK", "List Anyway"), or closes any other modal window.
@@ -416,6 +433,29 @@ TEST(MainFormCloseTest, ClosingRemovesWhatThisRunRegisteredOnce) {
   form.close();
   form.close();
   EXPECT_EQ(fonts.removed, QStringList{"/opt/quillane/Vexa-Lower.fon"});
+}
+
+TEST(MainFormFontsTest, FontsBesideTheProgramAreRegisteredForTheRunAndRemovedAtClose) {
+  const QString folder = QString::fromLatin1(QL_BIN_DIR);
+  if (!QFileInfo::exists(folder + "/Vexa-Upper.fon")) GTEST_SKIP() << "fonts not built";
+  ASSERT_FALSE(QFontDatabase::families().contains(QString::fromLatin1(FontUpperName)));
+  QtFontPlatform platform;
+  ModalAnswerer answerer(PressFirstButton);  // the failure message, should it come
+  auto form = std::make_unique<TfMainForm>(platform, folder);
+  form->SetArguments({});
+
+  EXPECT_TRUE(answerer.shown.empty());
+  EXPECT_EQ(form->Fonts().FontLowerState(), FontAdded);
+  EXPECT_EQ(form->Fonts().FontUpperState(), FontAdded);
+  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(true)).family(),
+            QString::fromLatin1(FontUpperName));
+  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(false)).family(),
+            QString::fromLatin1(FontLowerName));
+
+  form->show();
+  form->close();
+  EXPECT_FALSE(QFontDatabase::families().contains(QString::fromLatin1(FontUpperName)));
+  EXPECT_FALSE(QFontDatabase::families().contains(QString::fromLatin1(FontLowerName)));
 }
 
 }  // namespace
