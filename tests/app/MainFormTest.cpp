@@ -376,6 +376,9 @@ struct SizeCase {
   int item_height;
   int client_width;
 };
+void PrintTo(const SizeCase& c, std::ostream* out) {
+  *out << c.dots_per_inch << " dpi";
+}
 
 class MainFormSizeTest : public MainFormTest, public testing::WithParamInterface<SizeCase> {};
 
@@ -389,7 +392,10 @@ TEST_P(MainFormSizeTest, ShowSizesFollowTheResolution) {
 INSTANTIATE_TEST_SUITE_P(Resolutions, MainFormSizeTest,
                          testing::Values(SizeCase{72, 8, 533}, SizeCase{96, 8, 533},
                                          SizeCase{119, 8, 533}, SizeCase{120, 16, 667},
-                                         SizeCase{144, 16, 667}, SizeCase{192, 16, 667}));
+                                         SizeCase{144, 16, 667}, SizeCase{192, 16, 667}),
+                         [](const testing::TestParamInfo<SizeCase>& info) {
+                           return std::to_string(info.param.dots_per_inch) + "dpi";
+                         });
 
 TEST_F(MainFormTest, AboutButtonAndF1OpenTheAboutBoxModally) {
   TfAbout about(&form);
