@@ -116,8 +116,7 @@ void TfMainForm::FormShow() {
 
   // The list is still empty here: nothing has been listed yet.
   const QString image = CommandLineImage(arguments_);
-  if (image.isEmpty()) return;
-  lister_->ListImage(QFile::encodeName(image).toStdString(), *prompts_, *listing_);
+  if (!image.isEmpty()) ListImage(image);
 }
 
 // Centred on the screen. On a screen too small for the window (a high scale on a small
@@ -137,11 +136,20 @@ void TfMainForm::PlaceOnScreen() {
 }
 
 void TfMainForm::FileListBox1Click(const QString& path) {
+  // A prompt of the listing in progress is open; the file list cannot have been clicked, but
+  // the file system can change under it. The listing in progress goes on undisturbed.
+  if (listing_in_progress_) return;
   // The old listing goes at once, also when the new file turns out not to be listable.
   listing_->Clear();
-  if (path.isEmpty()) return;
-  // A file that cannot be opened leaves the list empty, without a word.
+  if (!path.isEmpty()) ListImage(path);
+}
+
+// Opens, classifies, walks and closes; a file that cannot be opened leaves the list empty,
+// without a word.
+void TfMainForm::ListImage(const QString& path) {
+  listing_in_progress_ = true;
   lister_->ListImage(QFile::encodeName(path).toStdString(), *prompts_, *listing_);
+  listing_in_progress_ = false;
 }
 
 void TfMainForm::Splitter1Moved() {

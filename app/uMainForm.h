@@ -68,6 +68,7 @@ class TfMainForm : public QWidget {
  private:
   int DotsPerInch() const;
   void PlaceOnScreen();
+  void ListImage(const QString& path);
 
   std::unique_ptr<Ui::TfMainForm> ui_;
   CharsetFonts fonts_;
@@ -85,4 +86,5 @@ class TfMainForm : public QWidget {
   int dots_per_inch_ = 0;
   bool shown_ = false;
   bool closed_ = false;
+  bool listing_in_progress_ = false;
 };

@@ -250,6 +250,20 @@ TEST_F(MainFormTest, UnsupportedSizeShowsTheSizePromptAndLeavesTheListEmpty) {
   EXPECT_EQ(form.Listing()->Count(), 0);
 }
 
+TEST_F(MainFormTest, NoSecondListingStartsWhileAPromptOfTheFirstIsOpen) {
+  const TempFile listed = ThreeFileImage().WriteTemp();
+  const TempFile odd = ImageBuilder(1000).WriteTemp();
+  form.show();
+  ModalAnswerer answerer([&](QWidget* modal) {
+    form.FileListBox1Click(QString::fromStdString(listed.path()));  // e.g. the folder changed
+    PressFirstButton(modal);
+  });
+  form.FileListBox1Click(QString::fromStdString(odd.path()));
+
+  ASSERT_EQ(answerer.shown.size(), 1u);
+  EXPECT_EQ(form.Listing()->Count(), 0);
+}
+
 TEST_F(MainFormTest, AFileThatCannotBeOpenedEmptiesTheListSilently) {
   const TempFile listed = ThreeFileImage().WriteTemp();
   QTemporaryDir dir;
