@@ -35,6 +35,11 @@ test-asan: bootstrap
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest $(CTEST_ARGS)
 
+# Benchmarks: every *_bench program that the build made, offscreen.
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do \
+	  [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+
 # Both character-set faces as 16 x 16 tables of all byte codes: build/charset-upper.png and
 # build/charset-lower.png.
 charset-sheet: configure

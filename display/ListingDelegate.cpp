@@ -1,0 +1,118 @@
+#include "ListingDelegate.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QWidget>
+#include <utility>
+
+#include "CellGeometry.h"
+#include "ListingColours.h"
+#include "ListingModel.h"
+
+using quillane::CellLook;
+
+ListingDelegate::ListingDelegate(const quillane::ReverseMap& map,
+                                 std::function<bool()> upper_chosen, QObject* parent)
+    : QStyledItemDelegate(parent),
+      map_(map),
+      upper_chosen_(std::move(upper_chosen)),
+      side_(quillane::kSmallCell),
+      background_(QColor::fromRgb(quillane::kListingBackground)),
+      foreground_(QColor::fromRgb(quillane::kListingForeground)),
+      background_pen_(background_),
+      foreground_pen_(foreground_) {
+  // The focus frame: every other pixel inverted, as the Windows focus rectangle does it.
+  focus_pen_ = QPen(Qt::white, 1);
+  focus_pen_.setCosmetic(true);
+  focus_pen_.setDashPattern({1, 1});
+  base_font_.setPixelSize(11);
+  base_font_.setFixedPitch(true);
+  base_font_.setStyleHint(QFont::TypeWriter);
+  RefreshFonts();
+}
+
+void ListingDelegate::SetCellSize(int side) {
+  if (side <= 0 || side == side_) return;
+  side_ = side;
+  RefreshFonts();
+}
+
+void ListingDelegate::SetBaseFont(const QFont& font) {
+  base_font_ = font;
+  RefreshFonts();
+}
+
+void ListingDelegate::RefreshFonts() {
+  BuildFace(quillane::Charset::Lower);
+  BuildFace(quillane::Charset::Upper);
+}
+
+void ListingDelegate::BuildFace(quillane::Charset charset) {
+  // The character-set face one cell high in crisp single pixels (no antialiasing, no hinting
+  // that could move a pixel, no glyphs borrowed from other fonts); the rest from the list's
+  // own font.
+  Face& face = faces_[FaceIndex(charset)];
+  face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
+  for (int byte = 0; byte < 256; ++byte) {
+    QStaticText& glyph = face.glyphs[byte];
+    glyph.setText(QString(quillane::GlyphOfByte(static_cast<std::uint8_t>(byte))));
+    glyph.setTextFormat(Qt::PlainText);
+    glyph.setPerformanceHint(QStaticText::AggressiveCaching);
+    glyph.prepare(QTransform(), face.font);
+  }
+}
+
+void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+  const QRect item = option.rect;
+  const int row = index.row();
+  // Shares the model's bytes; nothing is copied.
+  const QByteArray text = index.data(ListingModel::RowBytesRole).toByteArray();
+  const int length = static_cast<int>(text.size());
+  const Face& face = FaceOf(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()));
+
+  painter->save();
+  painter->setClipRect(item, Qt::IntersectClip);
+  painter->setRenderHint(QPainter::TextAntialiasing, false);
+  painter->setFont(face.font);
+  // Every cell is painted in the listing colours whatever the selection state, so a selected
+  // row looks like any other.
+  const int cells = quillane::CellCount(item.width(), side_);
+  for (int column = 0; column < cells; ++column) {
+    const QRect cell = quillane::CellRect(item, side_, column);
+    const CellLook look = quillane::LookOfCell(column, length, map_.IsReversed(row, column));
+    painter->fillRect(cell, look == CellLook::kReversed ? foreground_ : background_);
+    if (look == CellLook::kBlank) continue;
+    painter->setPen(look == CellLook::kReversed ? background_pen_ : foreground_pen_);
+    painter->drawStaticText(cell.topLeft(), face.glyphs[static_cast<unsigned char>(text[column])]);
+  }
+  if (option.state & QStyle::State_HasFocus) DrawFocusFrame(painter, option);
+  painter->restore();
+}
+
+void ListingDelegate::DrawFocusFrame(QPainter* painter, const QStyleOptionViewItem& option) const {
+  const QRect frame = option.rect.adjusted(0, 0, -1, -1);
+  const QPaintEngine* engine = painter->paintEngine();
+  if (engine != nullptr && engine->hasFeature(QPaintEngine::RasterOpModes)) {
+    painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter->setPen(focus_pen_);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(frame);
+    return;
+  }
+  // A surface without raster operations gets the style's own focus frame.
+  QStyleOptionFocusRect focus;
+  focus.QStyleOption::operator=(option);
+  focus.backgroundColor = background_;
+  const QWidget* widget = option.widget;
+  QStyle* style = widget != nullptr ? widget->style() : nullptr;
+  if (style != nullptr) style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+}
+
+QSize ListingDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                const QModelIndex& /*index*/) const {
+  // As wide as the list shows it, one cell high.
+  return QSize(option.rect.width(), side_);
+}

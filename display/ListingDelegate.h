@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QFont>
+#include <QPen>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+#include <array>
+#include <functional>
+
+#include "FontFiles.h"
+#include "ReverseMap.h"
+
+// ListBox1DrawItem: draws one listing row as a row of square character cells, light blue on
+// blue, swapped where the row's ReverseMap bits say so, each cell's byte drawn as the glyph of
+// the chosen character-set face. Selection shows nothing; the focused row gets a dotted frame.
+//
+//   ListingDelegate delegate(reverse_map, [radio] { return radio->isChecked(); });
+//   list->SetListingDelegate(&delegate);  // ListingListBox hands over cell size and font
+//
+// `map` must outlive the delegate; row r of the list is drawn with row r of the map.
+// `upper_chosen` tells, each time a row is drawn, whether "Upper/Graphics" (RadioButton1) is
+// the character-set choice; it is asked anew for every row.
+class ListingDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  ListingDelegate(const quillane::ReverseMap& map, std::function<bool()> upper_chosen,
+                  QObject* parent = nullptr);
+
+  // The cell side in pixels (the list's ItemHeight, 8 or 16); rebuilds the fonts.
+  void SetCellSize(int side);
+  int CellSize() const { return side_; }
+
+  // The list's own font: the faces take every attribute from it except family and size.
+  void SetBaseFont(const QFont& font);
+
+  // Builds the fonts and glyph caches again, for instance after font files were registered.
+  void RefreshFonts();
+
+  // The two faces as drawn at the current cell size, for tests and callers that measure.
+  const QFont& FaceFont(quillane::Charset charset) const { return FaceOf(charset).font; }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  // One face at the cell size with a prepared text for each of the 256 byte codes, so that
+  // drawing a cell neither allocates nor lays out text.
+  struct Face {
+    QFont font;
+    std::array<QStaticText, 256> glyphs;
+  };
+
+  void BuildFace(quillane::Charset charset);
+  static int FaceIndex(quillane::Charset charset) {
+    return charset == quillane::Charset::Upper ? 1 : 0;
+  }
+  const Face& FaceOf(quillane::Charset charset) const { return faces_[FaceIndex(charset)]; }
+  void DrawFocusFrame(QPainter* painter, const QStyleOptionViewItem& option) const;
+
+  const quillane::ReverseMap& map_;
+  std::function<bool()> upper_chosen_;
+  int side_;
+  QFont base_font_;
+  std::array<Face, 2> faces_;  // [0] Vexa-Dir-Lower, [1] Vexa-Dir-Upper
+  QColor background_;
+  QColor foreground_;
+  QPen background_pen_;
+  QPen foreground_pen_;
+  QPen focus_pen_;
+};
