@@ -159,11 +159,11 @@ void TfMainForm::Splitter1Moved() {
 // Switching only repaints: the rows, the reverse-video map, the scroll position and the selection
 // stay as they are.
 void TfMainForm::RadioButton1Click() {
-  ui_->ListBox1->viewport()->repaint();
+  ui_->ListBox1->RepaintNow();
 }
 
 void TfMainForm::RadioButton2Click() {
-  ui_->ListBox1->viewport()->repaint();
+  ui_->ListBox1->RepaintNow();
 }
 
 void TfMainForm::AboutClick() {

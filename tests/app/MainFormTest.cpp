@@ -467,9 +467,9 @@ TEST(MainFormFontsTest, FontsBesideTheProgramAreRegisteredForTheRunAndRemovedAtC
   EXPECT_TRUE(answerer.shown.empty());
   EXPECT_EQ(form->Fonts().FontLowerState(), FontAdded);
   EXPECT_EQ(form->Fonts().FontUpperState(), FontAdded);
-  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(true)).family(),
+  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(quillane::Charset::Upper)).family(),
             QString::fromLatin1(FontUpperName));
-  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(false)).family(),
+  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(quillane::Charset::Lower)).family(),
             QString::fromLatin1(FontLowerName));
 
   form->show();
