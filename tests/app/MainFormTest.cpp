@@ -190,6 +190,7 @@ TEST_F(MainFormTest, ConstructionInstallsFontsThenMakesThePromptsThenAnEmptyList
 
   EXPECT_EQ(form.Listing()->Count(), 0);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Quillane_Light"));
+  EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
   EXPECT_TRUE(Child<QRadioButton>("RadioButton1")->isChecked());
   EXPECT_FALSE(Child<QRadioButton>("RadioButton2")->isChecked());
 }
