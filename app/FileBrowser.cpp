@@ -74,7 +74,10 @@ bool FileBrowser::eventFilter(QObject* watched, QEvent* event) {
 void FileBrowser::RefreshDrives() {
   QStringList roots;
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady()) roots << volume.rootPath();
+    // Read-only package images (snaps) are mounted by the dozen and hold no disk images.
+    if (volume.isValid() && volume.isReady() && volume.fileSystemType() != "squashfs") {
+      roots << volume.rootPath();
+    }
   }
   std::sort(roots.begin(), roots.end());
   roots.erase(std::unique(roots.begin(), roots.end()), roots.end());

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QRadioButton>
