@@ -26,6 +26,11 @@ cat > "$work/inside.sh" << 'INSIDE'
 set -u
 program=$1 image=$2 here=$3 work=$4 glyphs=$5
 export QT_QPA_PLATFORM=xcb
+# The display may take a moment to answer after xvfb-run has started it.
+for _ in $(seq 100); do
+  xwininfo -root > /dev/null 2>&1 && break
+  sleep 0.1
+done
 "$program" "$image" > "$work/program.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2> /dev/null; wait $pid 2> /dev/null' EXIT
