@@ -3,6 +3,8 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
 DEMO       := samples/demo.d64
 CTEST_ARGS ?= --output-on-failure -j $(JOBS)
@@ -35,10 +37,12 @@ test-asan: bootstrap
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest $(CTEST_ARGS)
 
-# Benchmarks: every *_bench program that the build made, offscreen.
+# Benchmarks: every *_bench program that the build made, offscreen; medians of 10 runs.
+BENCH_ARGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do \
-	  [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+	  [ -x "$$b" ] || continue; echo "== $$b"; \
+	  QT_QPA_PLATFORM=offscreen "$$b" $(BENCH_ARGS) || exit 1; done
 
 # Both character-set faces as 16 x 16 tables of all byte codes: build/charset-upper.png and
 # build/charset-lower.png.
@@ -52,5 +56,16 @@ format:
 format-check: bootstrap
 	clang-format --dry-run --Werror $$(git ls-files '*.h' '*.cpp')
 
+# The libFuzzer target under ASan and UBSan, built with clang in its own build folder. New
+# inputs are kept in $(FUZZ_BUILD)/corpus, crashes in $(FUZZ_BUILD)/findings; the committed seeds
+# in tests/fuzz/corpus are also replayed by the engine tests.
+fuzz: bootstrap
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_FUZZ=ON -DQL_WITH_QT=OFF > /dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_listing
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
+	$(FUZZ_BUILD)/bin/fuzz_listing -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+	  -artifact_prefix=$(FUZZ_BUILD)/findings/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

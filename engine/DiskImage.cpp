@@ -34,6 +34,8 @@ void DiskImage::MoveFrom(DiskImage& other) noexcept {
   pages_ = std::move(other.pages_);
   next_victim_ = std::exchange(other.next_victim_, 0);
   last_page_ = nullptr;
+  ForgetWindow();
+  other.ForgetWindow();
   os_read_calls_ = std::exchange(other.os_read_calls_, 0);
   os_bytes_read_ = std::exchange(other.os_bytes_read_, 0);
   other.last_page_ = nullptr;
@@ -84,6 +86,7 @@ void DiskImage::Close() {
   pages_.clear();
   next_victim_ = 0;
   last_page_ = nullptr;
+  ForgetWindow();
 }
 
 const DiskImage::Page* DiskImage::FetchPage(std::int64_t index) {
@@ -117,9 +120,15 @@ const DiskImage::Page* DiskImage::FetchPage(std::int64_t index) {
   return slot;
 }
 
-int DiskImage::ReadByte() {
+int DiskImage::ReadByteSlow() {
+  ForgetWindow();
   if (position_ < 0 || position_ >= size_) return -1;
-  if (memory_backed_) return memory_[static_cast<std::size_t>(position_++)];
+  if (memory_backed_) {
+    window_ = memory_.data();
+    window_start_ = 0;
+    window_end_ = size_;
+    return memory_[static_cast<std::size_t>(position_++)];
+  }
   if (fd_ < 0) return -1;
   const std::int64_t index = position_ / kPageSize;
   if (last_page_ == nullptr || last_page_->index != index) {
@@ -128,6 +137,9 @@ int DiskImage::ReadByte() {
   }
   const std::int64_t within = position_ - index * kPageSize;
   if (within >= last_page_->length) return -1;  // the file shrank under us
+  window_ = last_page_->bytes.data();
+  window_start_ = index * kPageSize;
+  window_end_ = window_start_ + last_page_->length;
   ++position_;
   return last_page_->bytes[static_cast<std::size_t>(within)];
 }

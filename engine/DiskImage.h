@@ -43,7 +43,14 @@ class DiskImage {
 
   // The byte at the position (0-255), advancing the position; -1 at or past the end (and
   // before the start), leaving the position where it is.
-  int ReadByte();
+  int ReadByte() {
+    // Every reader of the engine comes through here byte by byte: bytes of the page read last
+    // are served inline, anything else by the full path.
+    if (position_ >= window_start_ && position_ < window_end_) {
+      return window_[position_++ - window_start_];
+    }
+    return ReadByteSlow();
+  }
 
   // Length of the file in bytes, taken from the file system without reading the file.
   std::int64_t ImageSize() const { return size_; }
@@ -63,6 +70,12 @@ class DiskImage {
   };
 
   const Page* FetchPage(std::int64_t index);
+  int ReadByteSlow();
+  void ForgetWindow() {
+    window_ = nullptr;
+    window_start_ = 0;
+    window_end_ = 0;
+  }
   void MoveFrom(DiskImage& other) noexcept;
 
   int fd_ = -1;
@@ -73,6 +86,10 @@ class DiskImage {
   std::vector<Page> pages_;  // grows up to kPageSlots, then slots are reused in turn
   std::size_t next_victim_ = 0;
   const Page* last_page_ = nullptr;
+  // The bytes ReadByte serves inline: file offsets window_start_ to window_end_ - 1.
+  const std::uint8_t* window_ = nullptr;
+  std::int64_t window_start_ = 0;
+  std::int64_t window_end_ = 0;
   std::size_t os_read_calls_ = 0;
   std::size_t os_bytes_read_ = 0;
 };

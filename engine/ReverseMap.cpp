@@ -16,10 +16,13 @@ void SetReverseRange(ReverseMap& map, int row, int first, int last, bool on) {
   first = std::max(first, 0);
   last = std::min(last, ReverseMap::kColumns - 1);
   auto& bytes = map.rows[static_cast<std::size_t>(row)];
-  for (int c = first; c <= last; ++c) {
-    const auto bit = static_cast<std::uint8_t>(1u << (c % 8));
-    auto& byte = bytes[static_cast<std::size_t>(c / 8)];
-    byte = on ? static_cast<std::uint8_t>(byte | bit) : static_cast<std::uint8_t>(byte & ~bit);
+  // A byte at a time: the columns of the range that fall into byte i, as a mask.
+  for (int i = first / 8; first <= last && i <= last / 8; ++i) {
+    const int low = std::max(first, 8 * i) - 8 * i;
+    const int high = std::min(last, 8 * i + 7) - 8 * i;
+    const auto mask = static_cast<std::uint8_t>((0xFFu << low) & (0xFFu >> (7 - high)));
+    auto& byte = bytes[static_cast<std::size_t>(i)];
+    byte = on ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
   }
 }
 

@@ -1,0 +1,145 @@
+#include "CliOptions.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace quillane::cli {
+namespace {
+
+template <typename T, std::size_t N>
+std::optional<T> Lookup(const std::array<std::pair<std::string_view, T>, N>& table,
+                        std::string_view word) {
+  for (const auto& [name, value] : table) {
+    if (name == word) return value;
+  }
+  return std::nullopt;
+}
+
+constexpr std::array<std::pair<std::string_view, Charset>, 2> kCharsets{{
+    {"upper", Charset::UpperGraphics},
+    {"lower", Charset::UpperLower},
+}};
+
+constexpr std::array<std::pair<std::string_view, ColorChoice>, 3> kColors{{
+    {"auto", ColorChoice::Auto},
+    {"always", ColorChoice::Always},
+    {"never", ColorChoice::Never},
+}};
+
+constexpr std::array<std::pair<std::string_view, int>, 5> kLayouts{{
+    {"original", 1},
+    {"speeddos", 2},
+    {"dolphindos", 3},
+    {"prologicdos", 4},
+    {"cancel", 0},
+}};
+
+constexpr std::array<std::pair<std::string_view, CrosslinkAnswer>, 3> kCrosslinks{{
+    {"abort", CrosslinkAnswer::Abort},
+    {"list", CrosslinkAnswer::List},
+    {"list-once", CrosslinkAnswer::ListOnce},
+}};
+
+ParsedCommandLine Error(std::string text) {
+  ParsedCommandLine result;
+  result.action = ParsedCommandLine::Action::UsageError;
+  result.error = std::move(text);
+  return result;
+}
+
+}  // namespace
+
+const char* const kUsage =
+    "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump]\n"
+    "                    [--layout original|speeddos|dolphindos|prologicdos|cancel]\n"
+    "                    [--crosslinks abort|list|list-once] IMAGE...\n";
+
+const char* const kHelp =
+    "Lists the directory of Commodore 1541 disk images (.d64) as a C64 shows it.\n"
+    "\n"
+    "  --charset upper|lower   character set: upper case and graphics (default), or\n"
+    "                          upper and lower case\n"
+    "  --color auto|always|never\n"
+    "                          reverse video as ANSI escapes: when writing to a terminal\n"
+    "                          (default), always, or never\n"
+    "  --dump                  a machine-readable event stream instead of the listing:\n"
+    "                          '# image PATH', '# unreadable', '# prompt KIND TEXT',\n"
+    "                          '# mode N', '# message TEXT', and one\n"
+    "                          'ROW<TAB>TEXTHEX<TAB>REVHEX' line per row\n"
+    "  --layout original|speeddos|dolphindos|prologicdos|cancel\n"
+    "                          answer to 'Handle this Image as:' for a 40-track image\n"
+    "                          without a recognised extended BAM (default cancel: not\n"
+    "                          listed); a layout is chosen once for the whole run\n"
+    "  --crosslinks abort|list|list-once\n"
+    "                          answer to a crosslinked directory: stop; list anyway every\n"
+    "                          time; or (default) list anyway with \"Don't ask me again\"\n"
+    "                          ticked: asked once a run, and from then on a walk ends at\n"
+    "                          its second crosslink\n"
+    "  --help                  show this help and exit\n"
+    "  --version               show the version and exit\n"
+    "\n"
+    "Prompts and messages go to standard error as 'quillane-dir: PATH: TEXT'.\n"
+    "Exit status: 0 all images listed, 1 usage error, 2 an image could not be opened,\n"
+    "3 an image was not listable (unsupported size, layout question cancelled);\n"
+    "with several images the highest.\n";
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine result;
+  CliOptions& options = result.options;
+  bool only_images = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (only_images || arg.size() < 2 || arg[0] != '-') {
+      options.images.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      only_images = true;
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      result.action = ParsedCommandLine::Action::Help;
+      return result;
+    }
+    if (arg == "--version") {
+      result.action = ParsedCommandLine::Action::Version;
+      return result;
+    }
+    if (arg == "--dump") {
+      options.dump = true;
+      continue;
+    }
+
+    // Options with a value: "--name value" or "--name=value".
+    std::string name = arg;
+    std::optional<std::string> value;
+    if (const auto equals = arg.find('='); equals != std::string::npos) {
+      name = arg.substr(0, equals);
+      value = arg.substr(equals + 1);
+    }
+    const bool takes_value =
+        name == "--charset" || name == "--color" || name == "--layout" || name == "--crosslinks";
+    if (!takes_value) return Error("unknown option '" + arg + "'");
+    if (!value) {
+      if (i + 1 >= args.size()) return Error("option '" + name + "' needs a value");
+      value = args[++i];
+    }
+    bool known = false;
+    if (name == "--charset") {
+      if (const auto v = Lookup(kCharsets, *value)) options.charset = *v, known = true;
+    } else if (name == "--color") {
+      if (const auto v = Lookup(kColors, *value)) options.color = *v, known = true;
+    } else if (name == "--layout") {
+      if (const auto v = Lookup(kLayouts, *value)) options.layout = *v, known = true;
+    } else {
+      if (const auto v = Lookup(kCrosslinks, *value)) options.crosslinks = *v, known = true;
+    }
+    if (!known) return Error("invalid value '" + *value + "' for option '" + name + "'");
+  }
+  if (options.images.empty()) return Error("no image given");
+  return result;
+}
+
+}  // namespace quillane::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "UnicodeCharset.h"
+
+namespace quillane::cli {
+
+enum class ColorChoice { Auto, Always, Never };
+
+// How the three prompts are answered in place of a user.
+enum class CrosslinkAnswer { Abort, List, ListOnce };
+
+struct CliOptions {
+  Charset charset = Charset::UpperGraphics;
+  ColorChoice color = ColorChoice::Auto;
+  bool dump = false;
+  int layout = 0;  // 1-4: the extended-BAM question answered with this layout; 0: Cancel
+  CrosslinkAnswer crosslinks = CrosslinkAnswer::ListOnce;
+  std::vector<std::string> images;
+};
+
+struct ParsedCommandLine {
+  enum class Action { Run, Help, Version, UsageError };
+  Action action = Action::Run;
+  CliOptions options;
+  std::string error;  // for UsageError: what was wrong
+};
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The synopsis, and the full --help text.
+extern const char* const kUsage;
+extern const char* const kHelp;
+
+}  // namespace quillane::cli

@@ -1,0 +1,113 @@
+#include "ListingPrinter.h"
+
+#include "ScreenCode.h"
+#include "UnicodeCharset.h"
+
+namespace quillane::cli {
+namespace {
+
+constexpr const char* kReverseOn = "\x1b[7m";
+constexpr const char* kReverseOff = "\x1b[27m";
+
+void AppendHex(std::string& out, unsigned char byte) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  out += kDigits[byte >> 4];
+  out += kDigits[byte & 0xF];
+}
+
+void Write(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+}  // namespace
+
+void AppendRowText(std::string& out, const ListingLine& row, const ReverseMap::Row* reverse,
+                   Charset charset, bool reverse_as_ansi) {
+  bool reversed_now = false;
+  for (std::size_t column = 0; column < row.size(); ++column) {
+    const ScreenCell cell = kScreenCellOfByte[ByteAt(row, column)];
+    // A cell is drawn reversed where the map says so; a control byte kept inside quotes shows
+    // as a reversed character of its own, its map bit always clear.
+    bool map_bit = false;
+    if (reverse && column < static_cast<std::size_t>(ReverseMap::kColumns)) {
+      map_bit = ((*reverse)[column / 8] >> (column % 8)) & 1u;
+    }
+    const bool reversed = map_bit != cell.reversed;
+    if (reverse_as_ansi && reversed != reversed_now) {
+      out += reversed ? kReverseOn : kReverseOff;
+      reversed_now = reversed;
+    }
+    AppendUtf8(out, UnicodeOfScreenCode(charset, cell.code));
+  }
+  if (reversed_now) out += kReverseOff;
+}
+
+ListingPrinter::ListingPrinter(const CliOptions& options, bool reverse_as_ansi, std::FILE* out,
+                               std::FILE* err)
+    : options_(options), reverse_as_ansi_(reverse_as_ansi), out_(out), err_(err) {}
+
+void ListingPrinter::BeginImage(const std::string& path) {
+  count_ = 0;
+  mode_ = GeometryMode::NotListable;
+  mode_written_ = false;
+  if (options_.dump) Write(out_, "# image " + path + "\n");
+}
+
+void ListingPrinter::Unreadable(const std::string& path, const std::string& reason) {
+  if (options_.dump) Write(out_, "# unreadable\n");
+  Write(err_, "quillane-dir: " + path + ": " + reason + "\n");
+  mode_written_ = true;  // nothing more is said about this image
+}
+
+void ListingPrinter::Prompt(int kind, const std::string& file_name, const std::string& text) {
+  if (options_.dump) {
+    // The crosslink prompt comes from the walk, after the layout is known.
+    if (kind == kCrosslinkPrompt) FlushModeLine();
+    Write(out_, "# prompt " + std::to_string(kind) + " " + text + "\n");
+  } else {
+    Write(err_, "quillane-dir: " + file_name + ": " + text + "\n");
+  }
+}
+
+void ListingPrinter::ShowMessage(const std::string& text) {
+  if (options_.dump) {
+    FlushModeLine();
+    Write(out_, "# message " + text + "\n");
+  } else {
+    Write(err_, "quillane-dir: " + text + "\n");
+  }
+}
+
+void ListingPrinter::FlushModeLine() {
+  if (mode_written_) return;
+  mode_written_ = true;
+  if (options_.dump) Write(out_, "# mode " + std::to_string(ModeNumber(mode_)) + "\n");
+}
+
+void ListingPrinter::EndImage(ListOutcome outcome) {
+  if (outcome != ListOutcome::CannotOpen) FlushModeLine();
+  std::fflush(out_);
+}
+
+void ListingPrinter::Append(const ListingLine& row) {
+  const ReverseMap::Row* reverse =
+      map_ && count_ < ReverseMap::kRows ? &map_->rows[static_cast<std::size_t>(count_)] : nullptr;
+  line_.clear();
+  if (options_.dump) {
+    FlushModeLine();
+    line_ += std::to_string(count_);
+    line_ += '\t';
+    for (char c : row) AppendHex(line_, static_cast<unsigned char>(c));
+    line_ += '\t';
+    for (int i = 0; i < ReverseMap::kRowBytes; ++i) AppendHex(line_, reverse ? (*reverse)[i] : 0);
+  } else {
+    // Listings of several images are kept apart by an empty line.
+    if (count_ == 0 && images_listed_++ > 0) line_ += '\n';
+    AppendRowText(line_, row, reverse, options_.charset, reverse_as_ansi_);
+  }
+  line_ += '\n';
+  Write(out_, line_);
+  ++count_;
+}
+
+}  // namespace quillane::cli

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "CliOptions.h"
+#include "DirectoryLister.h"
+#include "GeometryMode.h"
+#include "ListingList.h"
+#include "ReverseMap.h"
+
+namespace quillane::cli {
+
+// Where the rows and events of a run go: the listing as terminal text, or the --dump stream.
+// It is the listing list and the message box of the directory walk, and is told about the
+// images, prompts and outcomes around it, in the order they happen.
+class ListingPrinter final : public ListingList, public MessageBox {
+ public:
+  ListingPrinter(const CliOptions& options, bool reverse_as_ansi, std::FILE* out, std::FILE* err);
+
+  // The map in which the walk records the reverse-video cells of the rows it appends.
+  void ReadReverseVideoFrom(const ReverseMap& map) { map_ = &map; }
+
+  void BeginImage(const std::string& path);
+  void Unreadable(const std::string& path, const std::string& reason);
+  void Prompt(int kind, const std::string& file_name, const std::string& text);
+  // Where the lister writes the image's layout once it is known.
+  GeometryMode* ModeSlot() { return &mode_; }
+  void EndImage(ListOutcome outcome);
+
+  // ListingList and MessageBox.
+  void Append(const ListingLine& row) override;
+  int Count() const override { return count_; }
+  void ShowMessage(const std::string& text) override;
+
+ private:
+  void FlushModeLine();
+
+  const CliOptions& options_;
+  bool reverse_as_ansi_;
+  const ReverseMap* map_ = nullptr;
+  std::FILE* out_;
+  std::FILE* err_;
+  int count_ = 0;
+  int images_listed_ = 0;
+  GeometryMode mode_ = GeometryMode::NotListable;
+  bool mode_written_ = false;
+  std::string line_;  // reused for every output line
+};
+
+// One listing row as UTF-8 text in a character set; with ANSI escapes for the reversed cells
+// when reverse_as_ansi. reverse is the row's ReverseMap row, or null for none.
+void AppendRowText(std::string& out, const ListingLine& row, const ReverseMap::Row* reverse,
+                   Charset charset, bool reverse_as_ansi);
+
+}  // namespace quillane::cli

@@ -1,0 +1,157 @@
+#include "DirectoryLister.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "BlocksFree.h"
+#include "ClassifyImage.h"
+#include "LineComposers.h"
+#include "ListEmulation.h"
+
+namespace quillane {
+namespace {
+
+// The BAM sector, track 18 sector 0: a chain that links back to it has ended.
+constexpr std::int32_t kBamSectorOffset = 0x16500;
+
+// A directory sector holds 8 entries of 32 bytes; the first two bytes of the sector are the
+// link to the next one.
+constexpr int kEntriesPerSector = 8;
+constexpr int kEntrySize = 32;
+constexpr int kEntryTypeByte = 0x02;
+constexpr int kEntryBlockCount = 0x1E;
+
+// 36 sectors of 8 entries: the 288 files a C64 directory may list here.
+constexpr int kMaxDirectorySectors = 36;
+
+// The header row wraps at the C64's 40-column screen line.
+constexpr std::size_t kScreenWidth = 40;
+
+ListingLine BlocksFreeRow(int free_blocks) {
+  return std::to_string(free_blocks) + " BLOCKS FREE.";
+}
+
+}  // namespace
+
+std::string CrosslinkMessage(std::int32_t offset) {
+  constexpr std::array<char, 16> kDigits{'0', '1', '2', '3', '4', '5', '6', '7',
+                                         '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
+  auto value = static_cast<std::uint32_t>(offset);
+  std::string hex;
+  do {
+    hex.insert(hex.begin(), kDigits[value & 0xF]);
+    value >>= 4;
+  } while (value != 0);
+  return "Directoryentry $" + hex + " is crosslinked to a previous directoryentry!";
+}
+
+std::string TooManyFilesMessage(const std::string& file_name) {
+  return file_name + ": Max 288 files allowed! Image aborted!";
+}
+
+DirectoryLister::DirectoryLister(PromptDialog& crosslink_dialog, MessageBox& messages)
+    : crosslink_dialog_(crosslink_dialog),
+      messages_(messages),
+      sector_offsets_(BuildSectorOffsetTable()) {}
+
+bool DirectoryLister::GoOnAfterCrosslink(const std::string& file_name, std::int32_t next_offset,
+                                         int& crosslink_count) {
+  PromptDialog& dialog = crosslink_dialog_;
+  if (!dialog.CheckBox1()) {
+    dialog.SetEdit1(file_name);
+    dialog.SetLabel1(CrosslinkMessage(next_offset));
+    dialog.ShowModal();
+  }
+  // A ticked box remembers "List Anyway": the first crosslink met with it goes on, the second
+  // ends the walk, so a looping chain is listed once more at most.
+  if (dialog.CheckBox1() && dialog.ModalResult() == kPromptGoOn) ++crosslink_count;
+  return dialog.ModalResult() == kPromptGoOn && crosslink_count != 2;
+}
+
+void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_name,
+                                    GeometryMode mode, ListingList& list) {
+  const int free_blocks = CountBlocksFree(image, mode);
+  const ListingLine composed_header = ComposeHeaderLine(image, mode);
+  ResetReverseMap(reverse_map_);
+
+  // The header is the only row a C64 wraps here: what passes column 39 continues on the next
+  // screen line, reverse video and all.
+  const ListingLine header = EmulateListLine(reverse_map_, 0, composed_header, std::nullopt).text;
+  ClearControlColumns(reverse_map_, 0, header, 0);
+  list.Append(header.substr(0, kScreenWidth));
+  if (header.size() > kScreenWidth) {
+    std::copy_n(reverse_map_.rows[0].begin() + 5, 5, reverse_map_.rows[1].begin());
+    list.Append(header.substr(kScreenWidth));
+  }
+
+  std::array<std::int32_t, kMaxDirectorySectors> visited{};
+  int visited_count = 0;
+  int crosslink_count = 0;
+  std::int32_t current = SectorOffset(sector_offsets_, 18, 1, mode);
+
+  while (current >= 0 && current != kBamSectorOffset) {
+    if (visited_count == kMaxDirectorySectors) {
+      messages_.ShowMessage(TooManyFilesMessage(file_name));
+      break;
+    }
+    image.SeekTo(current);
+    const int link_track = image.ReadByte();
+    const int link_sector = image.ReadByte();
+    const std::int32_t next = SectorOffset(sector_offsets_, link_track, link_sector, mode);
+    visited[visited_count++] = current;
+
+    const bool links_back = std::find(visited.begin(), visited.begin() + visited_count, next) !=
+                            visited.begin() + visited_count;
+    if (link_track != 0 && links_back && !GoOnAfterCrosslink(file_name, next, crosslink_count)) {
+      break;
+    }
+
+    for (int k = 0; k < kEntriesPerSector; ++k) {
+      const std::int64_t entry = std::int64_t{current} + kEntrySize * k;
+      image.SeekTo(entry + kEntryTypeByte);
+      const ListingLine type = ComposeFileType(image);
+      if (type == "SCR") continue;  // a scratched or never used entry
+      image.ReadByte();             // the file's first track and sector
+      image.ReadByte();
+      const AnsiStringBool name = ComposeQuotedName(image);
+      image.SeekTo(entry + kEntryBlockCount);
+      const ListingLine blocks = ComposeBlockCount(image);
+      if (name.text.size() < 2) continue;  // the name starts with a zero byte
+
+      const int row = list.Count();
+      const EmulatedLine shown = EmulateListLine(reverse_map_, row, name.text, blocks);
+      ClearControlColumns(reverse_map_, row, shown.text, static_cast<int>(shown.prefix.size()));
+      row_.assign(shown.prefix).append(shown.text);
+      if (name.EndOfListing) {
+        list.Append(row_);
+        return;
+      }
+      // An unclosed file's "*" takes the place of the separating blank.
+      if (!type.starts_with('*')) row_ += ' ';
+      list.Append(row_.append(type));
+    }
+
+    current = next;
+    if (link_track == 0) break;
+  }
+  list.Append(BlocksFreeRow(free_blocks));
+}
+
+ListOutcome DirectoryLister::ListImage(const std::string& path, ImagePrompts& prompts,
+                                       ListingList& list, std::string* open_error,
+                                       GeometryMode* mode) {
+  DiskImage image;
+  if (!image.Open(path, open_error)) return ListOutcome::CannotOpen;
+  const GeometryMode classified = ClassifyImage(image, path, prompts);
+  if (mode) *mode = classified;
+  if (classified == GeometryMode::NotListable) {
+    image.Close();
+    return ListOutcome::NotListable;
+  }
+  WalkDirectory(image, path, classified, list);
+  image.Close();
+  return ListOutcome::Listed;
+}
+
+}  // namespace quillane
