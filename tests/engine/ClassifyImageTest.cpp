@@ -31,7 +31,9 @@ class RecordingPrompts : public ImagePrompts {
 constexpr std::array<int, 4> kFree{17, 0xFF, 0xFF, 0x01};  // 17 free, 17 bits
 constexpr std::array<int, 4> kFull{0, 0, 0, 0};
 
-ImageBuilder Plain40() { return ImageBuilder::Blank40(GeometryMode::Original); }
+ImageBuilder Plain40() {
+  return ImageBuilder::Blank40(GeometryMode::Original);
+}
 
 TEST(ClassifyImageTest, ThirtyFiveTrackSizesAreOriginalWithoutReadingAByte) {
   for (std::int64_t size : {kSize35, kSize35Errors}) {
@@ -46,9 +48,17 @@ TEST(ClassifyImageTest, ThirtyFiveTrackSizesAreOriginalWithoutReadingAByte) {
 }
 
 TEST(ClassifyImageTest, UnsupportedSizesAreReportedAndNotListable) {
-  const std::int64_t sizes[] = {0,          1,          kSize35 - 1,      kSize35 + 1,
-                                kSize35Errors - 1,      kSize35Errors + 1, kSize40 - 1,
-                                kSize40 + 1, kSize40Errors - 1, kSize40Errors + 1, 1 << 20};
+  const std::int64_t sizes[] = {0,
+                                1,
+                                kSize35 - 1,
+                                kSize35 + 1,
+                                kSize35Errors - 1,
+                                kSize35Errors + 1,
+                                kSize40 - 1,
+                                kSize40 + 1,
+                                kSize40Errors - 1,
+                                kSize40Errors + 1,
+                                1 << 20};
   for (std::int64_t size : sizes) {
     DiskImage image =
         DiskImage::FromBytes(std::vector<std::uint8_t>(static_cast<std::size_t>(size), 0));
@@ -70,7 +80,8 @@ TEST(ClassifyImageTest, FortyTrackDetectionInOrder) {
       {"DolphinDOS", ImageBuilder::Blank40(GeometryMode::DolphinDOS), GeometryMode::DolphinDOS},
       {"PrologicDOS", ImageBuilder::Blank40(GeometryMode::PrologicDOS), GeometryMode::PrologicDOS},
       {"SpeedDOS is tested before DolphinDOS",
-       ImageBuilder::Blank40(GeometryMode::SpeedDOS).ExtendedBam(0xAC, {kFree, kFree, kFree, kFree, kFree}),
+       ImageBuilder::Blank40(GeometryMode::SpeedDOS)
+           .ExtendedBam(0xAC, {kFree, kFree, kFree, kFree, kFree}),
        GeometryMode::SpeedDOS},
       {"2A with a PrologicDOS BAM and 2P falls through to PrologicDOS",
        Plain40().ExtendedBam(0x90, {kFree, kFree, kFree, kFree, kFree}).Set(0x16500 + 0xB9, "2P"),
@@ -78,8 +89,7 @@ TEST(ClassifyImageTest, FortyTrackDetectionInOrder) {
       {"a SpeedDOS BAM needs DOS type 2A",
        ImageBuilder::Blank40(GeometryMode::SpeedDOS).DosType("2C"), GeometryMode::NotListable},
       {"a PrologicDOS BAM needs 2P at 0xB9",
-       Plain40().ExtendedBam(0x90, {kFree, kFree, kFree, kFree, kFree}),
-       GeometryMode::NotListable},
+       Plain40().ExtendedBam(0x90, {kFree, kFree, kFree, kFree, kFree}), GeometryMode::NotListable},
       {"no extended BAM at all", Plain40(), GeometryMode::NotListable},
       {"all tracks 36-40 full is not plausible",
        Plain40().ExtendedBam(0xC0, {kFull, kFull, kFull, kFull, kFull}), GeometryMode::NotListable},
@@ -90,7 +100,8 @@ TEST(ClassifyImageTest, FortyTrackDetectionInOrder) {
        Plain40().ExtendedBam(0xC0, {kFull, kFull, {1, 0, 0, 0x80}, kFull, kFull}),
        GeometryMode::SpeedDOS},
       {"with error bytes",
-       ImageBuilder::Blank40(GeometryMode::DolphinDOS).Size(static_cast<std::size_t>(kSize40Errors)),
+       ImageBuilder::Blank40(GeometryMode::DolphinDOS)
+           .Size(static_cast<std::size_t>(kSize40Errors)),
        GeometryMode::DolphinDOS},
   };
   for (const DetectionCase& c : cases) {
@@ -107,8 +118,8 @@ TEST(ClassifyImageTest, TheAnswerToTheQuestionDecides) {
     GeometryAnswer answer;
     GeometryMode expected;
   } cases[] = {
-      {{kPromptGoOn, 1}, GeometryMode::Original},   {{kPromptGoOn, 2}, GeometryMode::SpeedDOS},
-      {{kPromptGoOn, 3}, GeometryMode::DolphinDOS}, {{kPromptGoOn, 4}, GeometryMode::PrologicDOS},
+      {{kPromptGoOn, 1}, GeometryMode::Original},    {{kPromptGoOn, 2}, GeometryMode::SpeedDOS},
+      {{kPromptGoOn, 3}, GeometryMode::DolphinDOS},  {{kPromptGoOn, 4}, GeometryMode::PrologicDOS},
       {{kPromptStop, 3}, GeometryMode::NotListable},
   };
   for (const auto& c : cases) {

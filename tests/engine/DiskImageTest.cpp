@@ -1,9 +1,9 @@
 #include "DiskImage.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <filesystem>
 
 #include "ImageBuilder.h"
 
