@@ -468,9 +468,9 @@ TEST(MainFormFontsTest, FontsBesideTheProgramAreRegisteredForTheRunAndRemovedAtC
   EXPECT_TRUE(answerer.shown.empty());
   EXPECT_EQ(form->Fonts().FontLowerState(), FontAdded);
   EXPECT_EQ(form->Fonts().FontUpperState(), FontAdded);
-  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(quillane::Charset::Upper)).family(),
+  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(quillane::Charset::UpperGraphics)).family(),
             QString::fromLatin1(FontUpperName));
-  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(quillane::Charset::Lower)).family(),
+  EXPECT_EQ(QFontInfo(form->Delegate()->FaceFont(quillane::Charset::UpperLower)).family(),
             QString::fromLatin1(FontLowerName));
 
   form->show();

@@ -35,8 +35,8 @@ void PrintTo(const FaceCase& face, std::ostream* out) {
 }
 
 constexpr FaceCase kFaces[] = {
-    {Charset::Upper, "display/fonts/upper.glyphs"},
-    {Charset::Lower, "display/fonts/lower.glyphs"},
+    {Charset::UpperGraphics, "display/fonts/upper.glyphs"},
+    {Charset::UpperLower, "display/fonts/lower.glyphs"},
 };
 
 GlyphSet LoadGlyphs(const char* source) {
@@ -132,7 +132,7 @@ TEST_P(FontFilesTest, EveryByteCodeDrawsItsScreenCharacterPixelForPixel) {
 
 INSTANTIATE_TEST_SUITE_P(Faces, FontFilesTest, testing::ValuesIn(kFaces),
                          [](const testing::TestParamInfo<FaceCase>& info) {
-                           return info.param.charset == Charset::Upper ? "Upper" : "Lower";
+                           return info.param.charset == Charset::UpperGraphics ? "Upper" : "Lower";
                          });
 
 // The lower-case set shares the digits, punctuation and most graphics with the upper-case set

@@ -163,8 +163,8 @@ class ListingGlyphTest : public testing::Test {
 };
 
 TEST_F(ListingGlyphTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
-  EXPECT_EQ(QFontInfo(f.delegate.FaceFont(Charset::Upper)).family(), "Vexa-Dir-Upper");
-  EXPECT_EQ(QFontInfo(f.delegate.FaceFont(Charset::Lower)).family(), "Vexa-Dir-Lower");
+  EXPECT_EQ(QFontInfo(f.delegate.FaceFont(Charset::UpperGraphics)).family(), "Vexa-Dir-Upper");
+  EXPECT_EQ(QFontInfo(f.delegate.FaceFont(Charset::UpperLower)).family(), "Vexa-Dir-Lower");
   f.Add(" A");  // a blank, then the letter A: a capital in one set, a small letter in the other
   SetBits(f.map, 0, 1, 1, true);
   const QImage upper = f.Grab(4, 8);
