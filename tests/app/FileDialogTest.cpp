@@ -36,19 +36,15 @@ enum class Answer { Button1, Button4, Esc, CloseBox, HiddenFromOutside };
 void Give(TfFileDialog& dialog, Answer answer) {
   switch (answer) {
     case Answer::Button1:
+      return QTest::mouseClick(Control(&dialog, "Button1"), Qt::LeftButton);
     case Answer::Button4:
-      QTest::mouseClick(Control(&dialog, answer == Answer::Button1 ? "Button1" : "Button4"),
-                        Qt::LeftButton);
-      break;
+      return QTest::mouseClick(Control(&dialog, "Button4"), Qt::LeftButton);
     case Answer::Esc:
-      PressKey(&dialog, Qt::Key_Escape);
-      break;
+      return PressKey(&dialog, Qt::Key_Escape);
     case Answer::CloseBox:
-      CloseBox(&dialog);
-      break;
+      return CloseBox(&dialog);
     case Answer::HiddenFromOutside:
-      dialog.hide();
-      break;
+      return dialog.hide();
   }
 }
 

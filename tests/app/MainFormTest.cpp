@@ -114,7 +114,7 @@ TempFile ThreeFileImage() {
       .WriteTemp();
 }
 
-TEST(MainForm, StartUpInstallsFontsThenMakesPromptsThreeFourSixAndAnEmptyListing) {
+TEST(MainForm, StartUpInstallsFontsThenPromptsThreeFourSixAndAnEmptyListingCloseRemovesFont) {
   Window w;
   EXPECT_EQ(w.fonts.prompts_at_install, 0);
   EXPECT_EQ(w.form.Fonts().FontLowerState(), FontAdded);
@@ -136,13 +136,10 @@ TEST(MainForm, StartUpInstallsFontsThenMakesPromptsThreeFourSixAndAnEmptyListing
   EXPECT_EQ(w.Child<QRadioButton>("RadioButton2")->text(), QStringLiteral("Upper/Lower"));
   EXPECT_TRUE(w.Child<QRadioButton>("RadioButton1")->isChecked());
   EXPECT_EQ(w.Child<QPushButton>("AboutButton")->text(), QStringLiteral("About..."));
-}
 
-TEST(MainForm, ClosingRemovesTheFontThisRunRegisteredOnce) {
-  Window w;
   w.form.show();
   w.form.close();
-  w.form.close();
+  w.form.close();  // the font this run registered is removed once
   EXPECT_EQ(w.fonts.removed, QStringList{QL_BIN_DIR "/Vexa-Lower.fon"});
 }
 
@@ -157,19 +154,27 @@ TEST(MainForm, SelectingAnImageListsTheRowsOfTheEngine) {
   EXPECT_FALSE(w.form.ReverseMap().IsReversed(0, 1));
 }
 
-TEST(MainForm, SelectingAFileInTheBrowserListsIt) {
+// A file selected by keyboard or mouse in the browser is listed; clicking the file that is
+// already selected lists it again.
+TEST(MainForm, SelectingAFileInTheBrowserListsItAndClickingItAgainListsItAgain) {
   Window w;
   QTemporaryDir dir;
   const QString path = dir.filePath("games.d64");
   ASSERT_TRUE(QFile::copy(QString::fromStdString(ThreeFileImage().path()), path));
+  const std::vector<std::string> expected = EngineRows(QFile::encodeName(path).toStdString());
   w.form.show();
   w.form.Browser()->SetFolder(dir.path());
   QFileSystemModel* files = w.form.Browser()->FileModel();
   QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
   for (int i = 0; i < 50 && !files->index(path).isValid(); ++i) loaded.wait(100);
 
-  w.Child<QListView>("FileListBox1")->setCurrentIndex(files->index(path));
-  EXPECT_EQ(w.Rows(), EngineRows(QFile::encodeName(path).toStdString()));
+  auto* list = w.Child<QListView>("FileListBox1");
+  list->setCurrentIndex(files->index(path));  // what the arrow keys do
+  EXPECT_EQ(w.Rows(), expected);
+  w.form.FileListBox1Click(QString());  // empties the list
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualRect(files->index(path)).center());
+  EXPECT_EQ(w.Rows(), expected);
 }
 
 TEST(MainForm, UnsupportedSizeShowsTheSizePromptAndLeavesTheListEmpty) {
