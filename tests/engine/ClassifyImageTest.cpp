@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <vector>
-
 #include "ImageBuilder.h"
 #include "ScriptedPromptDialog.h"
 
@@ -30,34 +28,27 @@ ImageBuilder Plain40() {
   return ImageBuilder::Blank40(GeometryMode::Original);
 }
 
-// Classified from the size alone, without reading a byte: a sparse 5 GB file is just odd.
-TEST(ClassifyImageTest, FilesClassifiedBySizeWithoutReadingAByte) {
-  for (const std::int64_t size : {kSize35, kSize35Errors, 5'000'000'000L}) {
+// Classified from the size alone, without reading a byte; a sparse 5 GB file is just odd.
+TEST(ClassifyImageTest, SizesThatNeedNoReading) {
+  for (const std::int64_t size :
+       {kSize35, kSize35Errors, 0L, kSize35 - 1, kSize35 + 1, kSize35Errors - 1, kSize35Errors + 1,
+        kSize40 - 1, kSize40 + 1, kSize40Errors - 1, kSize40Errors + 1, 5'000'000'000L}) {
     test::TempFile file({});
     ASSERT_EQ(::truncate(file.path().c_str(), size), 0);  // sparse: takes no space
     DiskImage image;
     ASSERT_TRUE(image.Open(file.path()));
     EXPECT_EQ(image.ImageSize(), size);
     Prompts prompts;
-    const bool odd = size > kSize35Errors;
-    EXPECT_EQ(ClassifyImage(image, file.path(), prompts.dialogs),
-              odd ? GeometryMode::NotListable : GeometryMode::Original);
-    EXPECT_EQ(prompts.size.shown().size(), odd ? 1u : 0u);
+    const bool standard = size == kSize35 || size == kSize35Errors;
+    EXPECT_EQ(ClassifyImage(image, "odd.d64", prompts.dialogs),
+              standard ? GeometryMode::Original : GeometryMode::NotListable)
+        << size;
     EXPECT_EQ(image.OsReadCalls(), 0u) << size;
-  }
-}
-
-TEST(ClassifyImageTest, UnsupportedSizesAreReportedAndNotListable) {
-  for (std::int64_t size : {0L, kSize35 - 1, kSize35 + 1, kSize35Errors - 1, kSize35Errors + 1,
-                            kSize40 - 1, kSize40 + 1, kSize40Errors - 1, kSize40Errors + 1}) {
-    DiskImage image =
-        DiskImage::FromBytes(std::vector<std::uint8_t>(static_cast<std::size_t>(size), 0));
-    Prompts prompts;
-    EXPECT_EQ(ClassifyImage(image, "odd.d64", prompts.dialogs), GeometryMode::NotListable) << size;
+    EXPECT_TRUE(prompts.ext_bam.shown().empty());
+    if (standard) continue;
     ASSERT_EQ(prompts.size.shown().size(), 1u) << size;
     EXPECT_EQ(prompts.size.shown()[0].edit1, "odd.d64");
     EXPECT_EQ(prompts.size.shown()[0].label1, "Unsupported Filesize...");
-    EXPECT_TRUE(prompts.ext_bam.shown().empty());
   }
 }
 

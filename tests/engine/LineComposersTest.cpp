@@ -43,7 +43,6 @@ TEST(ComposeHeaderLine, Cases) {
     GeometryMode mode;
     std::string expected;
   } cases[] = {
-      {"GAMES, 26 bytes", named("GAMES"), O, "0 \"GAMES" + Spaces(11) + "\" 01 2A"},
       {"16 letters", named("ABCDEFGHIJKLMNOP"), O, "0 \"ABCDEFGHIJKLMNOP\" 01 2A"},
       {"zero in the name", named(Bytes({'A', 'B', 0, 'C'})), O, "0 \"AB"},
       {"zero first in the name", named(Bytes({0, 'A'})), O, "0 \""},
@@ -59,7 +58,6 @@ TEST(ComposeHeaderLine, Cases) {
        "0 \"" + Bytes({0x12, 0xC1, 0x99, 0x20, 0x22, 0xFF}) + Spaces(10) + "\"  1-2A"},
       {"2A under SpeedDOS", blank(), S, "0 \"" + Spaces(16) + "\" 01 2S"},
       {"2A under DolphinDOS", blank(), D, "0 \"" + Spaces(16) + "\" 01 2D"},
-      {"2C stays", blank().DosType("2C"), S, "0 \"" + Spaces(16) + "\" 01 2C"},
       {"2a stays", blank().DosType("2a"), D, "0 \"" + Spaces(16) + "\" 01 2a"},
       {"PrologicDOS name block", prologic, GeometryMode::PrologicDOS,
        "0 \"PROLOGIC" + Spaces(8) + "\" PD 2P"},

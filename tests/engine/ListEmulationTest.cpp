@@ -79,22 +79,16 @@ TEST(EmulateListLine, EntryRows) {
        Mask({{3, 79}}), "", ""},
       {"return inside quotes ends the quote", "\"AB"s + X(0x0D) + X(0x12) + "CD", "\"ABCD",
        Mask({{8, 79}})},
-      {"shifted return inside quotes ends the quote", "\"A"s + X(0x8D) + X(0x12) + "B", "\"AB",
-       Mask({{7, 79}})},
       {"reverse off after the closing quote", "\"AB\""s + X(0x12) + "C" + X(0x92) + "D", "\"AB\"CD",
        Mask({{9, 9}})},
       {"shifted return after the closing quote is reverse off",
        "\"A\""s + X(0x12) + "B" + X(0x8D) + "C", "\"A\"BC", Mask({{8, 8}})},
-      {"return after the closing quote is reverse off", "\"A\""s + X(0x12) + "B" + X(0x0D) + "C",
-       "\"A\"BC", Mask({{8, 8}})},
       {"cursor right outside quotes: a blank never reversed",
        "\"A\""s + X(0x12) + "B" + X(0x1D) + "C", "\"A\"B C", Mask({{8, 8}, {10, 79}})},
       {"cursor right inside quotes stays", "\"A"s + X(0x1D) + "B\"", "\"A"s + X(0x1D) + "B\"",
        kNone},
       {"cursor left outside quotes steps back", "\"AB\""s + X(0x9D) + "X", "\"ABX", kNone},
-      {"cursor left inside quotes stays", "\"A"s + X(0x9D) + "B", "\"A"s + X(0x9D) + "B", kNone},
       {"delete outside quotes", "\"AB\""s + X(0x14) + X(0x14) + "X", "\"AX", kNone},
-      {"delete inside quotes", "\"AB"s + X(0x14) + "X\"", "\"AX\"", kNone},
       {"other control bytes outside quotes are dropped",
        "\"A\""s + X(0x05) + X(0x11) + X(0x93) + X(0x9F) + X(0x01) + "B", "\"A\"B", kNone},
       {"entry rows never expand keywords", "\"A\""s + X(0x99) + X(0x80) + "B", "\"A\"B", kNone},
@@ -119,7 +113,6 @@ TEST(EmulateListLine, HeaderRow) {
        kHeaderCells},
       {"0xA1 lists as itself", name + X(0xA1), name + X(0xA1), kHeaderCells},
       {"0x92 is WAIT, not reverse off", name + X(0x92), name + "WAIT", kHeaderCells},
-      {"0x9D is CMD, not cursor left", name + X(0x9D), name + "CMD", kHeaderCells},
       {"0x80 is END", name + X(0x80), name + "END", kHeaderCells},
       {"tokens inside the disk name stay", "0 \"A"s + X(0x99) + "\"", "0 \"A"s + X(0x99) + "\"",
        kHeaderCells},
@@ -205,20 +198,6 @@ TEST(ClearControlColumns, ClearsControlCellsFromTheGivenColumnUpTo79) {
   ClearControlColumns(map, 1, std::string(200, '\x12'), 75);
   EXPECT_EQ(Cells(map, 1), Mask({{0, 74}}));
   EXPECT_EQ(map.rows[2], ReverseMap::Row{});
-}
-
-// The walk's order: emulate, then clear the columns of control bytes kept inside quotes.
-TEST(ClearControlColumns, AfterTheEmulationOfAnEntryRow) {
-  ReverseMap map;
-  ResetReverseMap(map);
-  const EmulatedLine line =
-      EmulateListLine(map, 1, X(0x14) + "\"A"s + X(0x1D) + "\"" + X(0x12), std::string_view(k12));
-  ClearControlColumns(map, 1, line.text, static_cast<int>(line.prefix.size()));
-  EXPECT_EQ(Cells(map, 1), Mask({{8, 79}}));
-  // The cursor-right byte kept inside the quotes is at column 4 + 2.
-  SetReverseRange(map, 1, 0, 79, true);
-  ClearControlColumns(map, 1, line.text, static_cast<int>(line.prefix.size()));
-  EXPECT_EQ(Cells(map, 1), Mask({{0, 5}, {7, 79}}));
 }
 
 }  // namespace
