@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,12 +13,7 @@ namespace {
 
 using test::Entry;
 using test::ImageBuilder;
-
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s += static_cast<char>(b);
-  return s;
-}
+using namespace std::string_literals;
 
 std::string Spaces(std::size_t n) {
   return std::string(n, ' ');
@@ -44,8 +38,8 @@ TEST(ComposeHeaderLine, Cases) {
     std::string expected;
   } cases[] = {
       {"16 letters", named("ABCDEFGHIJKLMNOP"), O, "0 \"ABCDEFGHIJKLMNOP\" 01 2A"},
-      {"zero in the name", named(Bytes({'A', 'B', 0, 'C'})), O, "0 \"AB"},
-      {"zero first in the name", named(Bytes({0, 'A'})), O, "0 \""},
+      {"zero in the name", named("AB\0C"s), O, "0 \"AB"},
+      {"zero first in the name", named("\0A"s), O, "0 \""},
       {"zero in the ID", named("X").Set(kBam + 0xA3, {0}), O, "0 \"X" + Spaces(15) + "\" 0"},
       {"zero in the DOS type", named("X").Set(kBam + 0xA6, {0}), O,
        "0 \"X" + Spaces(15) + "\" 01 2"},
@@ -54,8 +48,8 @@ TEST(ComposeHeaderLine, Cases) {
       // Control codes, graphics and token bytes stay for the LIST emulation; the fill byte
       // between ID and DOS type is shown as stored.
       {"only shifted space changes in name and ID",
-       named(Bytes({0x12, 0xC1, 0x99, 0xA0, 0x22, 0xFF})).Set(kBam + 0xA2, {0xA0, 0x31, 0x2D}), O,
-       "0 \"" + Bytes({0x12, 0xC1, 0x99, 0x20, 0x22, 0xFF}) + Spaces(10) + "\"  1-2A"},
+       named("\x12\xC1\x99\xA0\"\xFF").Set(kBam + 0xA2, {0xA0, 0x31, 0x2D}), O,
+       "0 \"\x12\xC1\x99 \"\xFF" + Spaces(10) + "\"  1-2A"},
       {"2A under SpeedDOS", blank(), S, "0 \"" + Spaces(16) + "\" 01 2S"},
       {"2A under DolphinDOS", blank(), D, "0 \"" + Spaces(16) + "\" 01 2D"},
       {"2a stays", blank().DosType("2a"), D, "0 \"" + Spaces(16) + "\" 01 2a"},
@@ -81,27 +75,30 @@ TEST(ComposeQuotedName, Cases) {
       {"all padding", "", "\"\"" + Spaces(16), false},
       {"HELLO", "HELLO", "\"HELLO\"" + Spaces(11), false},
       {"sixteen letters", abc, "\"" + abc + "\"", false},
-      {"bytes behind the padding lose bit 7", Bytes({'A', 'B', 0xA0, 0xC1, 0xC2}),
-       "\"AB\"AB" + Spaces(12), false},
-      {"hidden control codes lose bit 7 too", Bytes({'A', 0xA0, 0x8D, 0x92, 0x12}),
-       Bytes({'"', 'A', '"', 0x0D, 0x12, 0x12}) + Spaces(12), false},
-      {"own quote closes the name", Bytes({'A', 'B', '"', 'C', 'D', 0xC1}),
-       "\"AB\"CDA" + Spaces(11), false},
-      {"second own quote stays", Bytes({'A', '"', '"', 0xA0}), "\"A\"\"" + Spaces(14), false},
-      {"control and high bytes inside the quotes stay", Bytes({0x12, 0x8D, 0xC1, 0x14, 0xFF}),
-       Bytes({'"', 0x12, 0x8D, 0xC1, 0x14, 0xFF, '"'}) + Spaces(11), false},
-      {"0x80 behind the quote ends the text", Bytes({'A', 'B', 0xA0, 0x80, 'C'}), "\"AB\"", false},
-      {"0x80 inside the quotes stays", Bytes({'A', 0x80, 0xA0}),
-       Bytes({'"', 'A', 0x80, '"'}) + Spaces(14), false},
-      {"three zeros end the listing", Bytes({'A', 'B', 0, 0, 0, 'C'}), "\"AB", true},
-      {"two zeros then a letter", Bytes({'A', 'B', 0, 0, 'C'}), "\"AB", false},
-      {"zero, letter, zero", Bytes({'A', 'B', 0, 'C', 0}), "\"AB", false},
-      {"three zeros at the start", Bytes({0, 0, 0}), "\"", true},
-      {"zeros behind the closing quote", Bytes({'A', 0xA0, 'B', 0, 0, 0}), "\"A\"B", true},
-      {"three zeros from position 13", abc.substr(0, 13) + Bytes({0, 0, 0}),
-       "\"" + abc.substr(0, 13), true},
+      {"bytes behind the padding lose bit 7", "AB\xA0\xC1\xC2", "\"AB\"AB" + Spaces(12), false},
+      {"hidden control codes lose bit 7 too", "A\xA0\x8D\x92\x12", "\"A\"\r\x12\x12"s + Spaces(12),
+       false},
+      {"own quote closes the name", "AB\"CD\xC1", "\"AB\"CDA" + Spaces(11), false},
+      {"second own quote stays", "A\"\"\xA0", "\"A\"\"" + Spaces(14), false},
+      {"control and high bytes inside the quotes stay", "\x12\x8D\xC1\x14\xFF",
+       "\"\x12\x8D\xC1\x14\xFF\""s + Spaces(11), false},
+      {"0x80 behind the quote ends the text",
+       "AB\xA0\x80"
+       "C",
+       "\"AB\"", false},
+      {"0x80 inside the quotes stays", "A\x80\xA0", "\"A\x80\""s + Spaces(14), false},
+      {"three zeros end the listing", "AB\0\0\0C"s, "\"AB", true},
+      {"two zeros then a letter", "AB\0\0C"s, "\"AB", false},
+      {"zero, letter, zero", "AB\0C\0"s, "\"AB", false},
+      {"three zeros at the start", "\0\0\0"s, "\"", true},
+      {"zeros behind the closing quote",
+       "A\xA0"
+       "B\0\0\0"s,
+       "\"A\"B", true},
+      {"three zeros from position 13", abc.substr(0, 13) + "\0\0\0"s, "\"" + abc.substr(0, 13),
+       true},
       // Positions 14 and 15 run into the bytes behind the name, which are zero here.
-      {"zeros from position 14 never end the listing", abc.substr(0, 14) + Bytes({0, 0}),
+      {"zeros from position 14 never end the listing", abc.substr(0, 14) + "\0\0"s,
        "\"" + abc.substr(0, 14), false},
   };
   for (const auto& c : cases) {

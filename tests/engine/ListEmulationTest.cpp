@@ -147,17 +147,6 @@ TEST(EmulateListLine, HeaderRow) {
   for (const Case& c : cases) Check(c, true);
 }
 
-TEST(ResetReverseMap, HeaderRowFromColumnTwoOthersClear) {
-  ReverseMap map;
-  for (auto& row : map.rows) row.fill(0x5A);
-  ResetReverseMap(map);
-  EXPECT_EQ(map.rows[0],
-            (ReverseMap::Row{0xFC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  for (int r = 1; r < ReverseMap::kRows; ++r) {
-    EXPECT_EQ(map.rows[static_cast<std::size_t>(r)], ReverseMap::Row{}) << r;
-  }
-}
-
 TEST(SetReverseRange, BitOrderAndBounds) {
   const struct {
     int row, first, last;
