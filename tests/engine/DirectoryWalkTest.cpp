@@ -87,35 +87,45 @@ TEST_F(DirectoryWalkTest, TwoSectorDirectoryUpToTheEndOfListing) {
   EXPECT_TRUE(crosslinks.shown().empty());
 }
 
-// Every way a chain ends quietly: the sector is listed, then the blocks-free row.
+// Every way a chain ends but the 288 limit: the sectors are listed, then the blocks-free row.
+// Aborted at a crosslink, the crosslinked sector's entries are not listed.
 TEST_F(DirectoryWalkTest, ChainEndsAfterTheSectorWhoseLinkLeadsNowhere) {
   const struct {
     const char* what;
     int next_track, next_sector;
     GeometryMode mode;
-    bool second_listed;
+    std::size_t listed;
+    const char* crosslink;  // the offset the prompt names, answered "Abort"
   } cases[] = {
-      {"track 0 ends the chain", 0, 0xFF, GeometryMode::Original, false},
-      {"link back to the BAM sector 18/0", 18, 0, GeometryMode::Original, false},
-      {"sector number above 20", 18, 21, GeometryMode::Original, false},
-      {"sector the track lacks", 18, 19, GeometryMode::Original, false},
-      {"track 36 on a 35-track layout", 36, 0, GeometryMode::Original, false},
-      {"track 41 on a 40-track layout", 41, 0, GeometryMode::SpeedDOS, false},
-      {"track 36 on a 40-track layout goes on", 36, 0, GeometryMode::SpeedDOS, true},
+      {"track 0 ends the chain", 0, 0xFF, GeometryMode::Original, 1, nullptr},
+      {"link back to the BAM sector 18/0", 18, 0, GeometryMode::Original, 1, nullptr},
+      {"sector number above 20", 18, 21, GeometryMode::Original, 1, nullptr},
+      {"sector the track lacks", 18, 19, GeometryMode::Original, 1, nullptr},
+      {"track 36 on a 35-track layout", 36, 0, GeometryMode::Original, 1, nullptr},
+      {"track 41 on a 40-track layout", 41, 0, GeometryMode::SpeedDOS, 1, nullptr},
+      {"track 36 on a 40-track layout goes on", 36, 0, GeometryMode::SpeedDOS, 2, nullptr},
+      {"a sector linking to itself", 18, 1, GeometryMode::Original, 0, "16600"},
+      {"a crosslink back to offset 0", 1, 0, GeometryMode::Original, 1, "0"},
   };
   for (const auto& c : cases) {
+    if (c.crosslink) crosslinks.Then({kPromptStop});
     const Rows rows = Walk(ImageBuilder::Blank40(GeometryMode::SpeedDOS)
                                .Link(18, 1, c.next_track, c.next_sector)
                                .SetEntry(18, 1, 0, {.name = "FIRST"})
                                .Link(36, 0, 0, 0xFF)
-                               .SetEntry(36, 0, 0, {.name = "SECOND"}),
+                               .SetEntry(36, 0, 0, {.name = "SECOND"})
+                               .Link(1, 0, 1, 0),
                            c.mode);
-    Rows expected{rows[0], Row(1, "FIRST")};
-    if (c.second_listed) expected.push_back(Row(1, "SECOND"));
+    Rows expected{rows[0], Row(1, "FIRST"), Row(1, "SECOND")};
+    expected.resize(1 + c.listed);
     expected.push_back(c.mode == GeometryMode::Original ? kBlankFree : "749 BLOCKS FREE.");
     EXPECT_EQ(rows, expected) << c.what;
+    if (c.crosslink) {
+      EXPECT_EQ(crosslinks.shown().back().edit1, kFile);
+      EXPECT_EQ(crosslinks.shown().back().label1, Crosslink(c.crosslink)) << c.what;
+    }
   }
-  EXPECT_TRUE(crosslinks.shown().empty());
+  EXPECT_EQ(crosslinks.shown().size(), 2u);
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -147,25 +157,6 @@ TEST_F(DirectoryWalkTest, LongHeaderWrapsAtColumn40AndCarriesItsReverseVideo) {
   EXPECT_EQ(MapRow(2),
             (ReverseMap::Row{0x00, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(MapRow(3), ReverseMap::Row{});
-}
-
-// The prompt's texts; aborted, the crosslinked sector's entries are not listed.
-TEST_F(DirectoryWalkTest, CrosslinkPromptNamesTheSectorLinkedTo) {
-  const struct {
-    ImageBuilder image;
-    std::string label;
-  } cases[] = {
-      {ImageBuilder::Blank35().Link(18, 1, 18, 1).SetEntry(18, 1, 0, {.name = "NEVER"}),
-       Crosslink("16600")},
-      {ImageBuilder::Blank35().Link(18, 1, 1, 0).Link(1, 0, 1, 0), Crosslink("0")},
-  };
-  for (const auto& c : cases) {
-    crosslinks.Then({kPromptStop});
-    EXPECT_EQ(Walk(c.image), (Rows{kBlankHeader, kBlankFree}));
-    EXPECT_EQ(crosslinks.shown().back().edit1, kFile);
-    EXPECT_EQ(crosslinks.shown().back().label1, c.label);
-  }
-  EXPECT_EQ(crosslinks.shown().size(), 2u);
 }
 
 // A loop 18/1 -> 18/4 -> 18/1 walked twice, in the three states of the prompt's box.
@@ -234,34 +225,28 @@ TEST_F(DirectoryWalkTest, At288EntriesTheChainIsCutWithAMessageAndTheBlocksFreeR
 
 // The whole listing of one path: open, classify, walk (when listable), close.
 TEST_F(DirectoryWalkTest, ListImageOutcomes) {
-  test::ScriptedPromptDialog filesize{kFilesizePrompt};
-  test::ScriptedPromptDialog ext_bam{kExtBamPrompt};
+  test::ScriptedPromptDialog filesize{kFilesizePrompt}, ext_bam{kExtBamPrompt};
   DialogImagePrompts prompts{filesize, ext_bam};
-  const auto good = ImageBuilder::Blank35().SetEntry(18, 1, 0, {.name = "X"}).WriteTemp();
+  const auto good = ImageBuilder::Blank35().WriteTemp();
   const auto odd_size = ImageBuilder::Blank35().Size(174849).WriteTemp();
   const struct {
     std::string path;
     ListOutcome outcome;
     GeometryMode mode;
-    Rows rows;
   } cases[] = {
-      {good.path(),
-       ListOutcome::Listed,
-       GeometryMode::Original,
-       {kBlankHeader, Row(1, "X"), kBlankFree}},
-      {good.path() + ".missing", ListOutcome::CannotOpen, GeometryMode::NotListable, {}},
-      {odd_size.path(), ListOutcome::NotListable, GeometryMode::NotListable, {}},
+      {good.path(), ListOutcome::Listed, GeometryMode::Original},
+      {good.path() + ".missing", ListOutcome::CannotOpen, GeometryMode::SpeedDOS},  // untouched
+      {odd_size.path(), ListOutcome::NotListable, GeometryMode::NotListable},
   };
   for (const auto& c : cases) {
     list = test::VectorListingList();
     std::string reason;
-    GeometryMode mode = GeometryMode::NotListable;
+    GeometryMode mode = GeometryMode::SpeedDOS;
     EXPECT_EQ(lister.ListImage(c.path, prompts, list, &reason, &mode), c.outcome) << c.path;
     EXPECT_EQ(mode, c.mode) << c.path;
     EXPECT_EQ(reason.empty(), c.outcome != ListOutcome::CannotOpen) << c.path;
-    EXPECT_EQ(list.rows, c.rows) << c.path;
+    EXPECT_EQ(list.rows.size(), c.outcome == ListOutcome::Listed ? 2u : 0u) << c.path;
   }
-  EXPECT_EQ(filesize.shown().size(), 1u);
 }
 
 }  // namespace
