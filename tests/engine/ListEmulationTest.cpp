@@ -67,8 +67,8 @@ TEST(EmulateListLine, EntryRows) {
   const Case cases[] = {
       {"reverse on after the closing quote", "\"AB\""s + X(0x12) + "CD", "\"AB\"CD",
        Mask({{9, 79}})},
-      {"reverse on inside quotes stays in the text", "\"AB"s + X(0x12) + "\"CD",
-       "\"AB"s + X(0x12) + "\"CD", kNone},
+      {"reverse on and off inside quotes stay in the text", "\"A"s + X(0x12) + X(0x92) + "\"CD",
+       "\"A"s + X(0x12) + X(0x92) + "\"CD", kNone},
       {"a control byte before the opening quote counts as inside quotes", X(0x12) + "\"A\"",
        X(0x12) + "\"A\"", kNone},
       {"delete before the opening quote shortens the prefix", X(0x14) + "\"AB\"" + X(0x12),
