@@ -48,7 +48,7 @@ constexpr CellLook LookOfCell(int column, int text_length, bool reverse_bit) {
 // The character set for the current choice: RadioButton1 "Upper/Graphics" or RadioButton2
 // "Upper/Lower". Its face is CharsetFontOf(charset).face.
 constexpr Charset CharsetOfChoice(bool upper_chosen) {
-  return upper_chosen ? Charset::Upper : Charset::Lower;
+  return upper_chosen ? Charset::UpperGraphics : Charset::UpperLower;
 }
 
 }  // namespace quillane

@@ -6,10 +6,9 @@
 #include <array>
 #include <cstdint>
 
-namespace quillane {
+#include "Charset.h"
 
-// The two Commodore 64 character sets the listing can be drawn with.
-enum class Charset { Upper, Lower };
+namespace quillane {
 
 // A character-set face and the font file, lying beside the programs, that provides it.
 struct CharsetFont {
@@ -19,8 +18,8 @@ struct CharsetFont {
 };
 
 inline constexpr std::array<CharsetFont, 2> kCharsetFonts = {{
-    {Charset::Upper, "Vexa-Dir-Upper", "Vexa-Upper.fon"},
-    {Charset::Lower, "Vexa-Dir-Lower", "Vexa-Lower.fon"},
+    {Charset::UpperGraphics, "Vexa-Dir-Upper", "Vexa-Upper.fon"},
+    {Charset::UpperLower, "Vexa-Dir-Lower", "Vexa-Lower.fon"},
 }};
 
 const CharsetFont& CharsetFontOf(Charset charset);

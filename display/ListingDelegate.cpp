@@ -45,8 +45,8 @@ void ListingDelegate::SetBaseFont(const QFont& font) {
 }
 
 void ListingDelegate::RefreshFonts() {
-  BuildFace(quillane::Charset::Lower);
-  BuildFace(quillane::Charset::Upper);
+  BuildFace(quillane::Charset::UpperLower);
+  BuildFace(quillane::Charset::UpperGraphics);
 }
 
 void ListingDelegate::BuildFace(quillane::Charset charset) {

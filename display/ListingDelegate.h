@@ -54,7 +54,7 @@ class ListingDelegate : public QStyledItemDelegate {
 
   void BuildFace(quillane::Charset charset);
   static int FaceIndex(quillane::Charset charset) {
-    return charset == quillane::Charset::Upper ? 1 : 0;
+    return charset == quillane::Charset::UpperGraphics ? 1 : 0;
   }
   const Face& FaceOf(quillane::Charset charset) const { return faces_[FaceIndex(charset)]; }
   void DrawFocusFrame(QPainter* painter, const QStyleOptionViewItem& option) const;

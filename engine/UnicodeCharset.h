@@ -3,13 +3,9 @@
 #include <cstdint>
 #include <string>
 
-namespace quillane {
+#include "Charset.h"
 
-// The two character sets of the C64, as the listing's character-set switch names them.
-enum class Charset {
-  UpperGraphics,  // upper case and graphics, the set a C64 starts with
-  UpperLower,     // upper and lower case
-};
+namespace quillane {
 
 // The Unicode character that shows screen character `code` (0-127; bit 7, the reverse-video
 // half of the character ROM, is ignored) of a character set. Letters, digits and punctuation

@@ -32,8 +32,8 @@ struct Sheet {
 };
 
 constexpr Sheet kSheets[] = {
-    {quillane::Charset::Upper, "charset-upper.png"},
-    {quillane::Charset::Lower, "charset-lower.png"},
+    {quillane::Charset::UpperGraphics, "charset-upper.png"},
+    {quillane::Charset::UpperLower, "charset-lower.png"},
 };
 
 bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString& pngPath) {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,201 +16,141 @@ using test::ImageBuilder;
 using test::TempFile;
 
 struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
+  int status;
+  std::string out, err;
 };
 
-std::string Quoted(const std::string& arg) {
-  std::string q = "'";
-  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
+std::string Slurp(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// Runs the built program with its standard error captured in a file.
+// Runs the built program, its two output streams captured in files.
 Result RunDir(const std::vector<std::string>& args) {
-  char err_name[] = "/tmp/quillane-dir-err-XXXXXX";
-  const int fd = ::mkstemp(err_name);
-  ::close(fd);
-  std::string command = Quoted(std::string(QL_BIN_DIR) + "/quillane-dir");
-  for (const std::string& arg : args) command += " " + Quoted(arg);
-  command += " 2>" + Quoted(err_name) + " </dev/null";
-  Result result;
-  if (FILE* pipe = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::ifstream err_file(err_name, std::ios::binary);
-  result.err.assign(std::istreambuf_iterator<char>(err_file), {});
-  ::unlink(err_name);
-  return result;
+  const TempFile out({}, ".out"), err({}, ".err");
+  std::string command = std::string(QL_BIN_DIR) + "/quillane-dir";
+  for (const std::string& arg : args) command += " '" + arg + "'";  // no quotes in test paths
+  command += " >" + out.path() + " 2>" + err.path() + " </dev/null";
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out.path()), Slurp(err.path())};
 }
 
-std::string Hex(const std::string& bytes) {
-  std::string hex;
+// One --dump row line: index, text bytes and reverse-map row in lowercase hex.
+std::string DumpRow(int row, const std::string& text,
+                    const std::string& reverse = std::string(20, '0')) {
+  std::string line = std::to_string(row) + "\t";
   char digits[3];
-  for (unsigned char c : bytes) {
+  for (unsigned char c : text) {
     std::snprintf(digits, sizeof digits, "%02x", c);
-    hex += digits;
+    line += digits;
   }
-  return hex;
+  return line + "\t" + reverse + "\n";
 }
 
-std::string DumpRow(int row, const std::string& text, const std::string& reverse) {
-  return std::to_string(row) + "\t" + Hex(text) + "\t" + reverse + "\n";
+std::string HeaderRow(const char* dos_type = "2A") {
+  return DumpRow(0, "0 \"" + std::string(16, ' ') + "\" 01 " + dos_type,
+                 "fc" + std::string(18, 'f'));
 }
 
-const std::string kBlankHeader = "0 \"" + std::string(16, ' ') + "\" 01 2A";
-const std::string kHeaderReverse = "fcffffffffffffffffff";
-const std::string kNoReverse = "00000000000000000000";
+const std::string kHeader = HeaderRow();
+const std::string kFree = "664 BLOCKS FREE.";
 
-std::string EntryRow(const std::string& name) {
-  std::string quoted = "\"" + name + "\"";
-  quoted.resize(18, ' ');
-  return "1    " + quoted + " PRG";
-}
-
-// 18/1 -> 18/4 -> 18/1: a directory chain that loops.
-ImageBuilder Loop() {
-  return ImageBuilder::Blank35()
-      .Link(18, 1, 18, 4)
-      .SetEntry(18, 1, 0, {.name = "A"})
-      .Link(18, 4, 18, 1)
-      .SetEntry(18, 4, 0, {.name = "B"});
-}
-
-const std::string kLoopPrompt =
-    "# prompt 3 Directoryentry $16600 is crosslinked to a previous directoryentry!\n";
-
-TEST(QuillaneDirTest, DumpOfABlankDisk) {
-  const TempFile file = ImageBuilder::Blank35().WriteTemp();
-  const Result r = RunDir({"--dump", file.path()});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "# image " + file.path() + "\n# mode 1\n" +
-                       DumpRow(0, kBlankHeader, kHeaderReverse) +
-                       DumpRow(1, "664 BLOCKS FREE.", kNoReverse));
-  EXPECT_EQ(r.err, "");
+std::string EntryRow(int row, const std::string& name) {
+  return DumpRow(row, "1    \"" + name + "\"" + std::string(16 - name.size(), ' ') + " PRG");
 }
 
 TEST(QuillaneDirTest, TextOutputWithAndWithoutReverseVideo) {
   const TempFile file = ImageBuilder::Blank35()
                             .DiskName("DISK")
-                            .SetEntry(18, 1, 0,
-                                      {.name = "\xC1"
-                                               "A\x12"
-                                               "B"})
+                            .SetEntry(18, 1, 0, {.name = "\xC1\x41\x12\x42"})
                             .WriteTemp();
-  const std::string plain_name = "1    \"\u2660ARB\"" + std::string(12, ' ') + " PRG";
   const Result plain = RunDir({"--color", "never", file.path()});
   EXPECT_EQ(plain.status, 0);
-  EXPECT_EQ(plain.out,
-            "0 \"DISK" + std::string(12, ' ') + "\" 01 2A\n" + plain_name + "\n664 BLOCKS FREE.\n");
-
+  EXPECT_EQ(plain.out, "0 \"DISK" + std::string(12, ' ') + "\" 01 2A\n1    \"\u2660ARB\"" +
+                           std::string(12, ' ') + " PRG\n664 BLOCKS FREE.\n");
   // Reverse video: the header from its quote on, the control byte 0x12 kept inside the quotes
   // as a reversed R; the lower-case set shows the shifted A as a capital.
   const Result ansi = RunDir({"--color=always", "--charset", "lower", file.path()});
-  EXPECT_EQ(ansi.status, 0);
   EXPECT_EQ(ansi.out, "0 \x1b[7m\"disk" + std::string(12, ' ') + "\" 01 2a\x1b[27m\n" +
                           "1    \"Aa\x1b[7mr\x1b[27mb\"" + std::string(12, ' ') +
                           " prg\n664 blocks free.\n");
 }
 
-TEST(QuillaneDirTest, CrosslinkAskedOnceAcrossImagesByDefault) {
-  const TempFile first = Loop().WriteTemp();
-  const TempFile second = Loop().WriteTemp();
-  const Result r = RunDir({"--dump", first.path(), second.path()});
-  EXPECT_EQ(r.status, 0);
-  const std::string rows =
-      DumpRow(0, kBlankHeader, kHeaderReverse) + DumpRow(1, EntryRow("A"), kNoReverse);
-  const std::string rest =
-      DumpRow(2, EntryRow("B"), kNoReverse) + DumpRow(3, "664 BLOCKS FREE.", kNoReverse);
-  EXPECT_EQ(r.out, "# image " + first.path() + "\n# mode 1\n" + rows + kLoopPrompt + rest +
-                       "# image " + second.path() + "\n# mode 1\n" + rows + rest);
-}
-
-TEST(QuillaneDirTest, CrosslinkAnswers) {
-  const TempFile file = Loop().WriteTemp();
+// A looping chain 18/1 -> 18/4 -> 18/1 listed twice in one run: the dialog's state lasts.
+TEST(QuillaneDirTest, CrosslinkAnswersAcrossImages) {
+  const TempFile file = ImageBuilder::Blank35()
+                            .Link(18, 1, 18, 4)
+                            .SetEntry(18, 1, 0, {.name = "A"})
+                            .Link(18, 4, 18, 1)
+                            .SetEntry(18, 4, 0, {.name = "B"})
+                            .WriteTemp();
+  const std::string image = "# image " + file.path() + "\n# mode 1\n" + kHeader + EntryRow(1, "A");
+  const std::string crosslink =
+      "Directoryentry $16600 is crosslinked to a previous directoryentry!";
+  const std::string prompt = "# prompt 3 " + crosslink + "\n";
+  const std::string once = EntryRow(2, "B") + DumpRow(3, kFree);
+  const std::string aborted = prompt + DumpRow(2, kFree);
+  const Result list_once = RunDir({"--dump", file.path(), file.path()});  // the default
+  EXPECT_EQ(list_once.status, 0);
+  EXPECT_EQ(list_once.out, image + prompt + once + image + once);
+  EXPECT_EQ(list_once.err, "");
   const Result abort = RunDir({"--dump", "--crosslinks", "abort", file.path(), file.path()});
-  EXPECT_EQ(abort.status, 0);
-  const std::string aborted = "# mode 1\n" + DumpRow(0, kBlankHeader, kHeaderReverse) +
-                              DumpRow(1, EntryRow("A"), kNoReverse) + kLoopPrompt +
-                              DumpRow(2, "664 BLOCKS FREE.", kNoReverse);
-  EXPECT_EQ(abort.out,
-            "# image " + file.path() + "\n" + aborted + "# image " + file.path() + "\n" + aborted);
+  EXPECT_EQ(abort.out, image + aborted + image + aborted);
+  EXPECT_EQ(RunDir({"--crosslinks", "abort", file.path()}).err,
+            "quillane-dir: " + file.path() + ": " + crosslink + "\n");
 
   // Listed anyway every time, the loop runs into the limit of 36 directory sectors.
   const Result list = RunDir({"--dump", "--crosslinks", "list", file.path()});
   EXPECT_EQ(list.status, 0);
-  std::istringstream lines(list.out);
-  std::vector<std::string> all;
-  for (std::string line; std::getline(lines, line);) all.push_back(line);
-  ASSERT_EQ(all.size(), 2u + 38u + 35u + 1u);
-  EXPECT_EQ(all[all.size() - 2],
-            "# message " + file.path() + ": Max 288 files allowed! Image aborted!");
-  EXPECT_EQ(all.back() + "\n", DumpRow(37, "664 BLOCKS FREE.", kNoReverse));
-
-  // In the text output the prompts go to standard error.
-  const Result text = RunDir({"--crosslinks", "abort", file.path()});
-  EXPECT_EQ(text.err, "quillane-dir: " + file.path() +
-                          ": Directoryentry $16600 is crosslinked to a previous directoryentry!\n");
+  EXPECT_TRUE(list.out.ends_with("# message " + file.path() +
+                                 ": Max 288 files allowed! Image aborted!\n" + DumpRow(37, kFree)));
 }
 
-TEST(QuillaneDirTest, ExtendedBamQuestion) {
+TEST(QuillaneDirTest, ExtendedBamQuestionAskedOncePerRun) {
   const TempFile file = ImageBuilder::Blank40(GeometryMode::Original).WriteTemp();
-  const std::string prompt =
-      "# prompt 6 The Extended BAM could not be detected. Handle this Image as:\n";
+  const std::string question = "The Extended BAM could not be detected. Handle this Image as:";
+  const std::string image = "# image " + file.path() + "\n";
   const Result cancel = RunDir({"--dump", file.path()});
   EXPECT_EQ(cancel.status, 3);
-  EXPECT_EQ(cancel.out, "# image " + file.path() + "\n" + prompt + "# mode 0\n");
-
-  // A chosen layout is asked once and kept for the rest of the run.
-  const Result dolphin = RunDir({"--dump", "--layout", "dolphindos", file.path(), file.path()});
-  EXPECT_EQ(dolphin.status, 0);
-  EXPECT_EQ(dolphin.out.find(prompt), dolphin.out.rfind(prompt));
-  EXPECT_NE(dolphin.out.find("# image " + file.path() + "\n# mode 3\n0\t"), std::string::npos);
-  EXPECT_NE(dolphin.out.find("\n" + prompt + "# mode 3\n0\t"), std::string::npos);
-
+  EXPECT_EQ(cancel.out, image + "# prompt 6 " + question + "\n# mode 0\n");
   const Result text = RunDir({file.path()});
   EXPECT_EQ(text.status, 3);
   EXPECT_EQ(text.out, "");
-  EXPECT_EQ(text.err, "quillane-dir: " + file.path() +
-                          ": The Extended BAM could not be detected. Handle this Image as:\n");
+  EXPECT_EQ(text.err, "quillane-dir: " + file.path() + ": " + question + "\n");
+
+  const Result dolphin = RunDir({"--dump", "--layout", "dolphindos", file.path(), file.path()});
+  EXPECT_EQ(dolphin.status, 0);
+  const std::string rows = HeaderRow("2D") + DumpRow(1, kFree);
+  EXPECT_EQ(dolphin.out,
+            image + "# prompt 6 " + question + "\n# mode 3\n" + rows + image + "# mode 3\n" + rows);
 }
 
 TEST(QuillaneDirTest, ExitStatusIsTheHighestOfTheImages) {
   const TempFile good = ImageBuilder::Blank35().WriteTemp();
   const TempFile odd = ImageBuilder::Blank35().Size(1000).WriteTemp();
   const std::string missing = good.path() + ".missing";
-  struct Case {
-    std::vector<std::string> images;
+  const std::string no_file = "quillane-dir: " + missing + ": No such file or directory\n";
+  const std::string bad_size = "quillane-dir: " + odd.path() + ": Unsupported Filesize...\n";
+  const struct {
+    std::vector<std::string> args;
     int status;
+    std::string err;
+  } cases[] = {
+      {{good.path()}, 0, ""},
+      {{missing}, 2, no_file},
+      {{"/tmp"}, 2, "quillane-dir: /tmp: Is a directory\n"},
+      {{odd.path(), odd.path()}, 3, bad_size + bad_size},  // shown every time
+      {{good.path(), missing}, 2, no_file},
+      {{missing, odd.path(), good.path()}, 3, no_file + bad_size},
   };
-  const Case cases[] = {
-      {{good.path()}, 0},
-      {{missing}, 2},
-      {{"/tmp"}, 2},
-      {{odd.path()}, 3},
-      {{good.path(), missing}, 2},
-      {{missing, odd.path(), good.path()}, 3},
-  };
-  for (const Case& c : cases) {
-    std::vector<std::string> args{"--dump"};
-    args.insert(args.end(), c.images.begin(), c.images.end());
-    EXPECT_EQ(RunDir(args).status, c.status) << c.images.size() << " " << c.images[0];
+  for (const auto& c : cases) {
+    const Result r = RunDir(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args.back();
+    EXPECT_EQ(r.err, c.err);
   }
-  const Result unreadable = RunDir({"--dump", missing});
-  EXPECT_EQ(unreadable.out, "# image " + missing + "\n# unreadable\n");
-  EXPECT_EQ(unreadable.err, "quillane-dir: " + missing + ": No such file or directory\n");
-  const Result unsupported = RunDir({"--dump", odd.path()});
-  EXPECT_EQ(unsupported.out,
-            "# image " + odd.path() + "\n# prompt 4 Unsupported Filesize...\n# mode 0\n");
-  const Result unsupported_text = RunDir({odd.path(), odd.path()});
-  EXPECT_EQ(unsupported_text.err, "quillane-dir: " + odd.path() + ": Unsupported Filesize...\n" +
-                                      "quillane-dir: " + odd.path() +
-                                      ": Unsupported Filesize...\n");
+  EXPECT_EQ(RunDir({"--dump", missing, odd.path()}).out,
+            "# image " + missing + "\n# unreadable\n# image " + odd.path() +
+                "\n# prompt 4 Unsupported Filesize...\n# mode 0\n");
 }
 
 TEST(QuillaneDirTest, UsageErrorsHelpAndVersion) {
@@ -223,24 +162,18 @@ TEST(QuillaneDirTest, UsageErrorsHelpAndVersion) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("usage: quillane-dir"), std::string::npos) << r.err;
   }
-  const Result help = RunDir({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("usage: quillane-dir", 0), 0u);
-  const Result version = RunDir({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out.rfind("quillane-dir ", 0), 0u);
+  EXPECT_TRUE(RunDir({"--help"}).out.starts_with("usage: quillane-dir"));
+  EXPECT_TRUE(RunDir({"--version"}).out.starts_with("quillane-dir "));
 }
 
 TEST(QuillaneDirTest, DemoDiskLists) {
-  const std::string demo = std::string(QL_SOURCE_DIR) + "/samples/demo.d64";
-  const Result r = RunDir({"--color", "never", demo});
+  const Result r = RunDir({"--color", "never", std::string(QL_SOURCE_DIR) + "/samples/demo.d64"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
-  EXPECT_NE(r.out.find("DEMO DISK"), std::string::npos);
-  EXPECT_NE(r.out.find(" LIST  2A"), std::string::npos);  // the token after the disk name
-  EXPECT_NE(r.out.find("\"UNCLOSED\"" + std::string(8, ' ') + "*PRG"), std::string::npos);
-  EXPECT_NE(r.out.find("\"GEOS APP\"" + std::string(9, ' ') + "APP"), std::string::npos);
-  EXPECT_NE(r.out.find(" BLOCKS FREE.\n"), std::string::npos);
+  for (const char* shown : {"DEMO DISK", " LIST  2A", "\"UNCLOSED\"        *PRG",
+                            "\"GEOS APP\"         APP", " BLOCKS FREE.\n"}) {
+    EXPECT_NE(r.out.find(shown), std::string::npos) << shown;
+  }
 }
 
 }  // namespace

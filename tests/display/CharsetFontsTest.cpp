@@ -2,165 +2,85 @@
 // removed, how many font-change broadcasts go out, and the failure path.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QSet>
-#include <QString>
-#include <QStringList>
 #include <string>
-#include <vector>
 
 #include "CharsetFonts.h"
 
 namespace {
 
-// Records every platform call in order, as one line each.
+// Records every platform call in order, joined by " | ", and the text of the message box.
 class RecordingFontPlatform : public FontPlatform {
  public:
-  QStringList installed;      // faces installed before the program started
-  QSet<QString> registrable;  // paths whose registration succeeds
-  std::vector<std::string> log;
+  QStringList installed;  // faces installed before the program started
+  QString registrable;    // "L" and "U": the files whose registration succeeds
+  std::string log;
+  std::string message;
 
   QStringList InstalledFaces() const override { return installed; }
   int AddFont(const QString& path) override {
-    log.push_back("add " + path.toStdString());
-    return registrable.contains(path) ? 1 : 0;
+    Log("add " + path);
+    return registrable.contains(path.contains("Lower") ? 'L' : 'U') ? 1 : 0;
   }
-  void RemoveFont(const QString& path) override { log.push_back("remove " + path.toStdString()); }
-  void BroadcastFontChange() override { log.push_back("broadcast"); }
-  void ShowMessage(const QString& text) override { log.push_back("message " + text.toStdString()); }
-  void RequestQuit() override { log.push_back("quit"); }
+  void RemoveFont(const QString& path) override { Log("remove " + path); }
+  void BroadcastFontChange() override { Log("broadcast"); }
+  void ShowMessage(const QString& text) override {
+    Log("message");
+    message = text.toStdString();
+  }
+  void RequestQuit() override { Log("quit"); }
+
+ private:
+  void Log(const QString& call) { log += (log.empty() ? "" : " | ") + call.toStdString(); }
 };
 
-const QString kFolder = QStringLiteral("/opt/quillane/bin");
-const std::string kLower = "/opt/quillane/bin/Vexa-Lower.fon";
-const std::string kUpper = "/opt/quillane/bin/Vexa-Upper.fon";
-const std::string kMessage =
-    "message Installation of Fonts failed...Please make sure that the File 'Vexa-Lower.fon' and "
-    "the File 'Vexa-Upper.fon' are present in the Quillane_Light Directory or install these "
-    "Files manually in Your Windows\\fonts Directory and start the Quillane_Light again!";
+// The files are taken from the program's folder, here "/p".
+TEST(CharsetFontsTest, RegistersBroadcastsAndRemovesOnlyWhatThisRunAdded) {
+  struct Case {
+    const char* installed;  // comma-separated
+    const char* registrable;
+    FontState lower, upper;
+    const char* atStart;
+    const char* atClose;
+  };
+  const Case cases[] = {
+      // Face names are looked up without regard to letter case.
+      {"Arial,Vexa-Dir-Lower,VEXA-DIR-UPPER", "LU", FontPresent, FontPresent, "", ""},
+      {"Vexa-Dir-Upper", "LU", FontAdded, FontPresent, "add /p/Vexa-Lower.fon | broadcast",
+       "remove /p/Vexa-Lower.fon | broadcast"},
+      {"Arial", "LU", FontAdded, FontAdded,
+       "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | broadcast",
+       "remove /p/Vexa-Lower.fon | broadcast | remove /p/Vexa-Upper.fon | broadcast"},
+      // A failed file: the message, then the end request, and no broadcast even though the
+      // other file was registered. Only that other file is ever removed.
+      {"", "U", FontFailed, FontAdded,
+       "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | message | quit",
+       "remove /p/Vexa-Upper.fon | broadcast"},
+      {"", "L", FontAdded, FontFailed,
+       "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | message | quit",
+       "remove /p/Vexa-Lower.fon | broadcast"},
+      {"Vexa-Dir-Upper", "", FontFailed, FontPresent, "add /p/Vexa-Lower.fon | message | quit", ""},
+  };
+  const std::string failure =
+      "Installation of Fonts failed...Please make sure that the File 'Vexa-Lower.fon' and the "
+      "File 'Vexa-Upper.fon' are present in the Quillane_Light Directory or install these Files "
+      "manually in Your Windows\\fonts Directory and start the Quillane_Light again!";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.installed) + " installed, files " + c.registrable);
+    RecordingFontPlatform platform;
+    platform.installed = QString(c.installed).split(',', Qt::SkipEmptyParts);
+    platform.registrable = c.registrable;
+    CharsetFonts fonts(platform);
+    fonts.Install(QStringLiteral("/p"));
+    EXPECT_EQ(fonts.FontLowerState(), c.lower);
+    EXPECT_EQ(fonts.FontUpperState(), c.upper);
+    EXPECT_EQ(platform.log, c.atStart);
+    EXPECT_EQ(platform.message, platform.log.find("message") != std::string::npos ? failure : "");
 
-struct InstallCase {
-  const char* name;
-  QStringList installed;
-  std::vector<std::string> registrable;
-  FontState lowerState;
-  FontState upperState;
-  std::vector<std::string> atStart;
-  std::vector<std::string> atClose;
-};
-
-class CharsetFontsTest : public testing::TestWithParam<InstallCase> {};
-
-TEST_P(CharsetFontsTest, RegistersBroadcastsAndRemovesOnlyWhatThisRunAdded) {
-  const InstallCase& c = GetParam();
-  RecordingFontPlatform platform;
-  platform.installed = c.installed;
-  for (const std::string& path : c.registrable)
-    platform.registrable.insert(QString::fromStdString(path));
-
-  CharsetFonts fonts(platform);
-  fonts.Install(kFolder);
-  EXPECT_EQ(fonts.FontLowerState(), c.lowerState);
-  EXPECT_EQ(fonts.FontUpperState(), c.upperState);
-  EXPECT_EQ(platform.log, c.atStart);
-
-  platform.log.clear();
-  fonts.Remove();
-  EXPECT_EQ(platform.log, c.atClose);
-
-  platform.log.clear();
-  fonts.Remove();  // a second close removes nothing more
-  EXPECT_TRUE(platform.log.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Outcomes, CharsetFontsTest,
-    testing::Values(InstallCase{"BothInstalled",
-                                {"Arial", "Vexa-Dir-Lower", "Vexa-Dir-Upper"},
-                                {kLower, kUpper},
-                                FontPresent,
-                                FontPresent,
-                                {},
-                                {}},
-                    InstallCase{"BothInstalledOtherCase",
-                                {"vexa-dir-lower", "VEXA-DIR-UPPER"},
-                                {},
-                                FontPresent,
-                                FontPresent,
-                                {},
-                                {}},
-                    InstallCase{"OnlyUpperInstalled",
-                                {"Vexa-Dir-Upper"},
-                                {kLower, kUpper},
-                                FontAdded,
-                                FontPresent,
-                                {"add " + kLower, "broadcast"},
-                                {"remove " + kLower, "broadcast"}},
-                    InstallCase{"OnlyLowerInstalled",
-                                {"Vexa-Dir-Lower"},
-                                {kLower, kUpper},
-                                FontPresent,
-                                FontAdded,
-                                {"add " + kUpper, "broadcast"},
-                                {"remove " + kUpper, "broadcast"}},
-                    InstallCase{"NeitherInstalled",
-                                {"Arial"},
-                                {kLower, kUpper},
-                                FontAdded,
-                                FontAdded,
-                                {"add " + kLower, "add " + kUpper, "broadcast"},
-                                {"remove " + kLower, "broadcast", "remove " + kUpper, "broadcast"}},
-                    // A failed file: the message, then the end request, and no broadcast even
-                    // though the other file was registered. Only that other file is ever removed.
-                    InstallCase{"LowerFileMissing",
-                                {},
-                                {kUpper},
-                                FontFailed,
-                                FontAdded,
-                                {"add " + kLower, "add " + kUpper, kMessage, "quit"},
-                                {"remove " + kUpper, "broadcast"}},
-                    InstallCase{"UpperFileMissing",
-                                {},
-                                {kLower},
-                                FontAdded,
-                                FontFailed,
-                                {"add " + kLower, "add " + kUpper, kMessage, "quit"},
-                                {"remove " + kLower, "broadcast"}},
-                    InstallCase{"LowerFileMissingUpperInstalled",
-                                {"Vexa-Dir-Upper"},
-                                {},
-                                FontFailed,
-                                FontPresent,
-                                {"add " + kLower, kMessage, "quit"},
-                                {}},
-                    InstallCase{"BothFilesMissing",
-                                {},
-                                {},
-                                FontFailed,
-                                FontFailed,
-                                {"add " + kLower, "add " + kUpper, kMessage, "quit"},
-                                {}}),
-    [](const testing::TestParamInfo<InstallCase>& info) { return info.param.name; });
-
-TEST(CharsetFonts, FilesAreTakenFromTheGivenProgramFolderNotTheCurrentFolder) {
-  const QString before = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
-  RecordingFontPlatform platform;
-  CharsetFonts fonts(platform);
-  fonts.Install(QStringLiteral("/usr/lib/quillane"));
-  QDir::setCurrent(before);
-
-  EXPECT_EQ(fonts.FontLowerPath(), QStringLiteral("/usr/lib/quillane/Vexa-Lower.fon"));
-  EXPECT_EQ(fonts.FontUpperPath(), QStringLiteral("/usr/lib/quillane/Vexa-Upper.fon"));
-  EXPECT_EQ(platform.log.at(0), "add /usr/lib/quillane/Vexa-Lower.fon");
-}
-
-TEST(CharsetFonts, FolderWithTrailingSlashGetsNoSecondSlash) {
-  RecordingFontPlatform platform;
-  CharsetFonts fonts(platform);
-  fonts.Install(QStringLiteral("/"));
-  EXPECT_EQ(fonts.FontLowerPath(), QStringLiteral("/Vexa-Lower.fon"));
-  EXPECT_EQ(fonts.FontUpperPath(), QStringLiteral("/Vexa-Upper.fon"));
+    platform.log.clear();
+    fonts.Remove();
+    fonts.Remove();  // a second close removes nothing more
+    EXPECT_EQ(platform.log, c.atClose);
+  }
 }
 
 }  // namespace

@@ -4,81 +4,82 @@
 // for the control bytes), filling one square cell.
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <array>
+#include <fstream>
 #include <map>
-#include <ostream>
+#include <sstream>
 #include <string>
 
 #include "FontFiles.h"
-#include "GlyphSource.h"
 #include "ScreenCode.h"
 
 namespace quillane {
 namespace {
 
-using test::GlyphSet;
-using test::ReadGlyphSource;
+// One 8 x 8 screen character per screen code: row 0 on top, bit 7 the leftmost pixel.
+using GlyphRows = std::array<std::uint8_t, 8>;
+using GlyphSet = std::array<GlyphRows, 128>;
 
-struct FaceCase {
-  Charset charset;
-  const char* source;  // glyph source in the repository
-};
-
-void PrintTo(const FaceCase& face, std::ostream* out) {
-  *out << face.source;
-}
-
-constexpr FaceCase kFaces[] = {
-    {Charset::Upper, "display/fonts/upper.glyphs"},
-    {Charset::Lower, "display/fonts/lower.glyphs"},
-};
-
-GlyphSet LoadGlyphs(const char* source) {
-  std::string error;
-  const std::optional<GlyphSet> glyphs =
-      ReadGlyphSource(std::string(QL_SOURCE_DIR) + "/" + source, &error);
-  EXPECT_TRUE(glyphs.has_value()) << error;
-  return glyphs.value_or(GlyphSet{});
-}
-
-// Registers the built font file once per run and gives the families Qt found in it.
-QStringList LoadFontFile(Charset charset) {
-  static std::map<Charset, QStringList> loaded;
-  auto found = loaded.find(charset);
-  if (found == loaded.end()) {
-    const int id = QFontDatabase::addApplicationFont(FontFilePath(QL_BIN_DIR, charset));
-    found = loaded.emplace(charset, QFontDatabase::applicationFontFamilies(id)).first;
+// Reads display/fonts/<name>.glyphs: blocks of a "0xNN label" header and eight rows of '#' and
+// '.'; a header "0xNN label = SET 0xMM" takes screen code 0xMM of SET.glyphs. Every code must
+// be drawn with eight rows of eight pixels.
+const GlyphSet& ReadGlyphs(const std::string& name) {
+  static std::map<std::string, GlyphSet> read;
+  if (const auto found = read.find(name); found != read.end()) return found->second;
+  const std::string path = std::string(QL_SOURCE_DIR) + "/display/fonts/" + name + ".glyphs";
+  std::ifstream in(path);
+  EXPECT_TRUE(in.good()) << path;
+  GlyphSet glyphs{};
+  std::array<int, 128> rows{};  // rows drawn per screen code
+  int code = -1;
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream words(line);
+    std::string first, label, equals, set, other;
+    words >> first >> label >> equals >> set >> other;
+    if (first.empty() || first[0] == ';') continue;
+    if (first.rfind("0x", 0) == 0) {
+      code = std::stoi(first, nullptr, 16) & 0x7F;
+      if (equals == "=") {
+        glyphs[code] = ReadGlyphs(set)[std::stoi(other, nullptr, 16) & 0x7F];
+        rows[code] += 8;
+      }
+      continue;
+    }
+    if (code < 0 || rows[code] >= 8 || first.size() != 8 ||
+        first.find_first_not_of("#.") != std::string::npos) {
+      ADD_FAILURE() << path << ": stray line '" << line << "'";
+      continue;
+    }
+    for (char c : first) glyphs[code][rows[code]] = (glyphs[code][rows[code]] << 1) | (c == '#');
+    ++rows[code];
   }
-  return found->second;
+  for (int c = 0; c < 128; ++c) EXPECT_EQ(rows[c], 8) << path << ": screen code " << c;
+  return read.emplace(name, glyphs).first->second;
 }
 
-// Draws `b` black on white in a cell of side `size`, top-left at the cell's corner.
-QImage DrawCell(const QFont& font, int size, std::uint8_t b) {
+// The differences between byte `b` drawn black on white in a cell of side `size` and the
+// screen character, as a picture of the cell ('#' set, '.' clear, 'X' set but should be clear,
+// 'o' clear but should be set), or empty when they agree.
+std::string CompareCell(const QFont& font, int size, int b, const GlyphRows& rows, bool reversed) {
   QImage image(size, size, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.setFont(font);
-  painter.setPen(Qt::black);
-  painter.drawText(QPoint(0, QFontMetrics(font).ascent()), QString(GlyphOfByte(b)));
-  return image;
-}
-
-// The differences between the drawn cell and the expected screen character, as a picture of
-// the cell ('#' set, '.' clear, 'X' set but should be clear, 'o' clear but should be set), or
-// empty when they agree.
-std::string CompareCell(const QImage& image, const test::GlyphRows& rows, bool reversed, int size) {
-  const int scale = size / 8;
+  painter.drawText(QPoint(0, QFontMetrics(font).ascent()),
+                   QString(GlyphOfByte(static_cast<std::uint8_t>(b))));
+  painter.end();
   std::string picture;
   bool differs = false;
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
-      const bool expected = (((rows[y / scale] >> (7 - x / scale)) & 1) != 0) != reversed;
+      const bool expected = ((rows[y * 8 / size] >> (7 - x * 8 / size)) & 1) != reversed;
       const bool drawn = qGray(image.pixel(x, y)) < 128;
       differs = differs || drawn != expected;
       picture += drawn == expected ? (drawn ? '#' : '.') : (drawn ? 'X' : 'o');
@@ -88,59 +89,50 @@ std::string CompareCell(const QImage& image, const test::GlyphRows& rows, bool r
   return differs ? picture : std::string();
 }
 
-class FontFilesTest : public testing::TestWithParam<FaceCase> {};
+struct Face {
+  Charset charset;
+  const char* glyphs;
+  QString family;
+};
 
-TEST_P(FontFilesTest, FileProvidesTheFaceAsFixedPitch) {
-  const char* face = CharsetFontOf(GetParam().charset).face;
-  const QStringList families = LoadFontFile(GetParam().charset);
-  ASSERT_EQ(families, QStringList{QString::fromLatin1(face)})
-      << FontFilePath(QL_BIN_DIR, GetParam().charset).toStdString();
-  EXPECT_TRUE(QFontDatabase::isFixedPitch(QString::fromLatin1(face)));
-  EXPECT_EQ(QFontInfo(CharsetCellFont(GetParam().charset, 8)).family(), QString::fromLatin1(face));
-}
-
-TEST_P(FontFilesTest, EveryByteCodeHasAGlyphFillingOneSquareCell) {
-  ASSERT_FALSE(LoadFontFile(GetParam().charset).isEmpty());
-  for (int size : {8, 16}) {
-    const QFont font = CharsetCellFont(GetParam().charset, size);
-    const QFontMetrics metrics(font);
-    EXPECT_EQ(metrics.ascent(), size);
-    EXPECT_EQ(metrics.descent(), 0);
-    const QRawFont raw = QRawFont::fromFont(font);
-    for (int b = 0; b < 256; ++b) {
-      EXPECT_TRUE(raw.supportsCharacter(GlyphOfByte(static_cast<std::uint8_t>(b)))) << "byte " << b;
-      EXPECT_EQ(metrics.horizontalAdvance(GlyphOfByte(static_cast<std::uint8_t>(b))), size)
-          << "byte " << b << " at " << size << " px";
+TEST(FontFilesTest, EachFileHoldsItsFaceAndDrawsEveryByteCodeAsItsScreenCharacter) {
+  const Face faces[] = {{Charset::UpperGraphics, "upper", "Vexa-Dir-Upper"},
+                        {Charset::UpperLower, "lower", "Vexa-Dir-Lower"}};
+  for (const Face& face : faces) {
+    SCOPED_TRACE(face.family.toStdString());
+    const QString path = FontFilePath(QL_BIN_DIR, face.charset);
+    const int id = QFontDatabase::addApplicationFont(path);
+    ASSERT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{face.family})
+        << path.toStdString();
+    EXPECT_TRUE(QFontDatabase::isFixedPitch(face.family));
+    const GlyphSet& glyphs = ReadGlyphs(face.glyphs);
+    for (int size : {8, 16}) {
+      const QFont font = CharsetCellFont(face.charset, size);
+      ASSERT_EQ(QFontInfo(font).family(), face.family);
+      const QFontMetrics metrics(font);
+      EXPECT_EQ(metrics.ascent(), size);
+      EXPECT_EQ(metrics.descent(), 0);
+      const QRawFont raw = QRawFont::fromFont(font);
+      for (int b = 0; b < 256; ++b) {
+        const QChar glyph = GlyphOfByte(static_cast<std::uint8_t>(b));
+        EXPECT_TRUE(raw.supportsCharacter(glyph)) << "byte " << b;
+        EXPECT_EQ(metrics.horizontalAdvance(glyph), size) << "byte " << b << " at " << size;
+        const ScreenCell cell = kScreenCellOfByte[b];
+        EXPECT_EQ(CompareCell(font, size, b, glyphs[cell.code], cell.reversed), "")
+            << "byte 0x" << std::hex << b << " at " << std::dec << size
+            << " px (X: extra pixel, o: missing pixel)";
+      }
     }
+    QFontDatabase::removeApplicationFont(id);
   }
 }
-
-TEST_P(FontFilesTest, EveryByteCodeDrawsItsScreenCharacterPixelForPixel) {
-  ASSERT_FALSE(LoadFontFile(GetParam().charset).isEmpty());
-  const GlyphSet glyphs = LoadGlyphs(GetParam().source);
-  for (int size : {8, 16}) {
-    const QFont font = CharsetCellFont(GetParam().charset, size);
-    for (int b = 0; b < 256; ++b) {
-      const ScreenCell cell = kScreenCellOfByte[b];
-      const QImage image = DrawCell(font, size, static_cast<std::uint8_t>(b));
-      const std::string differences = CompareCell(image, glyphs[cell.code], cell.reversed, size);
-      EXPECT_EQ(differences, "") << "byte 0x" << std::hex << b << " at " << std::dec << size
-                                 << " px (X: extra pixel, o: missing pixel)";
-    }
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Faces, FontFilesTest, testing::ValuesIn(kFaces),
-                         [](const testing::TestParamInfo<FaceCase>& info) {
-                           return info.param.charset == Charset::Upper ? "Upper" : "Lower";
-                         });
 
 // The lower-case set shares the digits, punctuation and most graphics with the upper-case set
 // and has its capitals where the upper-case set has graphics.
-TEST(GlyphSourceTest, LowerCaseSetSharesWithTheUpperCaseSetWhereTheC64Does) {
-  const GlyphSet upper = LoadGlyphs(kFaces[0].source);
-  const GlyphSet lower = LoadGlyphs(kFaces[1].source);
-  EXPECT_EQ(upper[0x20], test::GlyphRows{});  // blank
+TEST(FontFilesTest, LowerCaseSetSharesWithTheUpperCaseSetWhereTheC64Does) {
+  const GlyphSet& upper = ReadGlyphs("upper");
+  const GlyphSet& lower = ReadGlyphs("lower");
+  EXPECT_EQ(upper[0x20], GlyphRows{});  // blank
   for (int code : {0x00, 0x20, 0x30, 0x3F, 0x40, 0x5B, 0x66, 0x7F}) {
     EXPECT_EQ(lower[code], upper[code]) << "screen code " << code;
   }

@@ -1,197 +1,207 @@
-// Rows rendered into images, checked pixel by pixel.
+// Listing rows drawn by the delegate into images and checked pixel by pixel.
 #include <gtest/gtest.h>
-#include <QFile>
+
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <QStyleOptionViewItem>
+#include <string>
 
-#include "ListEmulation.h"
-#include "ListingFixture.h"
+#include "CellGeometry.h"
+#include "ListingColours.h"
+#include "ListingDelegate.h"
+#include "ListingModel.h"
+#include "ListingView.h"
 
-namespace quillane::test {
+namespace quillane {
 namespace {
 
-enum Expect { kNormal, kReversed, kBlank };
+enum Look { kNormal, kReversed, kBlank };
 
-// Checks cells first..last of the item at `top` against the expected look.
-void ExpectCells(const QImage& image, const ListingFixture& f, int first, int last, Expect look,
-                 int top = 0) {
-  for (int c = first; c <= last; ++c) {
-    const CellPixels cell = ReadCell(image, f.Cell(c, top));
-    EXPECT_TRUE(cell.only_listing_colours) << "cell " << c << " has other colours";
-    EXPECT_EQ(cell.fill, look == kReversed ? kListingForeground : kListingBackground)
-        << "cell " << c;
-    if (look == kBlank) {
-      EXPECT_EQ(cell.ink, 0) << "cell " << c << " is not blank";
+int CountPixels(const QImage& image, const QRect& rect, QRgb colour) {
+  int count = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      count += (image.pixel(x, y) | 0xFF000000u) == colour;
     }
   }
+  return count;
 }
 
-std::string HeaderText() {
-  // 0 "DISK<05>NAME" 01 2A: the 0x05 stayed in the text inside the quotes.
-  return std::string("0 \"DISK") + '\x05' + "NAME\" 01 2A";
-}
-
-// The same rows as the directory walk makes them: emulated, control cells cleared, the type
-// appended after the emulation.
-TEST(ListingRenderTest, RowsFromTheListEmulationDrawAsTheC64ShowsThem) {
-  ListingFixture f;
-  ResetReverseMap(f.map);
-  const EmulatedLine header = EmulateListLine(f.map, 0, HeaderText(), std::nullopt);
-  ClearControlColumns(f.map, 0, header.text, 0);
-  f.Add(header.text);
-  const std::string name = std::string("\"AB\"") + '\x12' + "CD" + '\x92' + "EF";
-  const EmulatedLine entry = EmulateListLine(f.map, 1, name, std::string_view("12   "));
-  ClearControlColumns(f.map, 1, entry.text, static_cast<int>(entry.prefix.size()));
-  f.Add(entry.prefix + entry.text + "  PRG");
-  ASSERT_EQ(f.model.RowBytes(1), QByteArray("12   \"AB\"CDEF  PRG"));
-
-  const QImage top = f.PaintItem(0, 43);
-  ExpectCells(top, f, 0, 1, kNormal);
-  ExpectCells(top, f, 2, 6, kReversed);
-  ExpectCells(top, f, 7, 7, kNormal);
-  ExpectCells(top, f, 8, 18, kReversed);
-  ExpectCells(top, f, 19, 42, kBlank);
-  const QImage file = f.PaintItem(1, 43);
-  ExpectCells(file, f, 0, 8, kNormal);
-  ExpectCells(file, f, 9, 10, kReversed);
-  ExpectCells(file, f, 11, 17, kNormal);
-  ExpectCells(file, f, 18, 42, kBlank);
-  // The run's edges are sharp pixel columns.
-  EXPECT_EQ(file.pixel(71, 0) | 0xFF000000u, kListingBackground);
-  EXPECT_EQ(file.pixel(72, 0) | 0xFF000000u, kListingForeground);
-}
-
-TEST(ListingRenderTest, ThreeCharacterLineInAFortyThreeCellListThenBlueBelow) {
-  ListingFixture f;
-  f.Add("ABC");
-  SetBits(f.map, 0, 0, 79, true);
-  SetBits(f.map, 0, 1, 1, false);
-  const QImage image = f.Grab(43, 100);
-  ASSERT_EQ(image.width(), 43 * 8);
-  ExpectCells(image, f, 0, 0, kReversed);
-  ExpectCells(image, f, 1, 1, kNormal);
-  ExpectCells(image, f, 2, 2, kReversed);
-  ExpectCells(image, f, 3, 42, kBlank);
-  // The list's own background below the last item.
-  for (int y = 8; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      ASSERT_EQ(image.pixel(x, y) | 0xFF000000u, kListingBackground) << x << "," << y;
-    }
-  }
-}
-
-TEST(ListingRenderTest, SixteenPixelCellsHoldHalfAsManyColumns) {
-  ListingFixture f;
-  f.list->SetItemHeight(kLargeCell);
-  f.Add("0 \"AB\"");
-  f.Add("X");
-  PresetHeaderRow(f.map);
-  const QImage image = f.Grab(20, 64);
-  ASSERT_EQ(image.width(), 320);
-  EXPECT_EQ(f.list->visualRect(f.model.index(1)), QRect(0, 16, 320, 16));
-  ExpectCells(image, f, 0, 1, kNormal);
-  ExpectCells(image, f, 2, 5, kReversed);
-  ExpectCells(image, f, 6, 19, kBlank);
-  ExpectCells(image, f, 0, 0, kNormal, 16);
-  ExpectCells(image, f, 1, 19, kBlank, 16);
-  EXPECT_EQ(image.pixel(31, 8) | 0xFF000000u, kListingBackground);
-  EXPECT_EQ(image.pixel(32, 8) | 0xFF000000u, kListingForeground);
-  EXPECT_EQ(image.pixel(32, 32) | 0xFF000000u, kListingBackground);
-}
-
-TEST(ListingRenderTest, SelectionShowsNothingAndFocusOnlyAFrame) {
-  ListingFixture f;
-  f.Add("0 \"AB\" CD 2A");
-  PresetHeaderRow(f.map);
-  const QImage plain = f.PaintItem(0, 20);
-  const QImage selected =
-      f.PaintItem(0, 20, QStyle::State_Enabled | QStyle::State_Selected | QStyle::State_Active);
-  EXPECT_EQ(plain, selected);
-
-  const QImage focused = f.PaintItem(0, 20, QStyle::State_Enabled | QStyle::State_HasFocus);
-  int changed = 0;
-  for (int y = 0; y < plain.height(); ++y) {
-    for (int x = 0; x < plain.width(); ++x) {
-      if (plain.pixel(x, y) == focused.pixel(x, y)) continue;
-      ++changed;
-      const bool on_border = x == 0 || y == 0 || x == plain.width() - 1 || y == plain.height() - 1;
-      EXPECT_TRUE(on_border) << x << "," << y;
-      // Inverted, as a focus rectangle drawn with XOR does.
-      EXPECT_EQ(focused.pixel(x, y) & 0xFFFFFFu, ~plain.pixel(x, y) & 0xFFFFFFu) << x << "," << y;
-    }
-  }
-  EXPECT_GT(changed, plain.width() / 2);
-}
-
-TEST(ListingRenderTest, CellEdgesLandOnDevicePixelsAtDoubleScale) {
-  ListingFixture f;
-  f.Add("0 \"AB\"");
-  PresetHeaderRow(f.map);
-  const QImage image = f.PaintItem(0, 10, QStyle::State_Enabled, 2.0);
-  ASSERT_EQ(image.width(), 160);
-  for (int y = 0; y < 16; ++y) {
-    EXPECT_EQ(image.pixel(31, y) | 0xFF000000u, kListingBackground) << y;  // cell 1 ends
-    EXPECT_EQ(image.pixel(32, y) | 0xFF000000u, kListingForeground) << y;  // cell 2 begins
-  }
-  const CellPixels blank = ReadCell(image, QRect(6 * 16, 0, 16, 16));
-  EXPECT_EQ(blank.ink, 0);
-}
-
-// Glyph pixels need the real character-set fonts next to the programs. They are registered
-// after the list exists, as a font registered while the program runs must reach it.
-class ListingGlyphTest : public testing::Test {
+// A listing list with its model, reverse map and delegate, as the main window puts them
+// together. The character-set fonts are registered after the list exists, as a font registered
+// while the program runs must reach it.
+class ListingRenderTest : public testing::Test {
  protected:
   void SetUp() override {
-    for (const char* file : {"/Vexa-Upper.fon", "/Vexa-Lower.fon"}) {
-      const QString path = QStringLiteral(QL_BIN_DIR) + QLatin1String(file);
-      if (!QFile::exists(path)) GTEST_SKIP() << "no font file " << path.toStdString();
-      const int id = QFontDatabase::addApplicationFont(path);
-      ASSERT_NE(id, -1) << path.toStdString();
-      ids_.push_back(id);
+    list.setModel(&model);
+    list.SetListingDelegate(&delegate);
+    for (Charset charset : {Charset::UpperGraphics, Charset::UpperLower}) {
+      ids.push_back(QFontDatabase::addApplicationFont(FontFilePath(QL_BIN_DIR, charset)));
+      ASSERT_NE(ids.back(), -1);
     }
   }
   void TearDown() override {
-    for (int id : ids_) QFontDatabase::removeApplicationFont(id);
-  }
-  QImage Regrab() {
-    f.list->RepaintNow();
-    return f.list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int id : ids) QFontDatabase::removeApplicationFont(id);
   }
 
-  ListingFixture f;
-  std::vector<int> ids_;
+  void Reverse(int row, int first, int last) {
+    for (int c = first; c <= last; ++c)
+      map.rows[row][c / 8] |= static_cast<std::uint8_t>(1 << c % 8);
+  }
+
+  // Shows the list `columns` cells wide and `height` pixels tall and gives what its viewport
+  // shows, without the focus frame that a shown list draws around its current row.
+  QImage Grab(int columns, int height) {
+    list.resize(columns * list.ItemHeight(), height);
+    list.show();
+    list.doItemsLayout();
+    QApplication::processEvents();
+    list.setCurrentIndex(QModelIndex());
+    return list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  // Paints item `row` alone with the delegate into an image `columns` cells wide.
+  QImage PaintItem(int row, int columns, QStyle::State state = QStyle::State_Enabled) {
+    const int side = delegate.CellSize();
+    QImage image(columns * side, side, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, columns * side, side);
+    option.state = state;
+    QPainter painter(&image);
+    delegate.paint(&painter, option, model.index(row));
+    painter.end();
+    return image;
+  }
+
+  QRect Cell(int c, int top = 0) const {
+    return QRect(c * delegate.CellSize(), top, delegate.CellSize(), delegate.CellSize());
+  }
+
+  // Checks cells first..last of the item at `top`: only the two listing colours, the fill the
+  // look asks for in the bottom-left pixel (blank in the letters, digits and quotes used here),
+  // and nothing but the fill in a blank cell.
+  void ExpectCells(const QImage& image, int first, int last, Look look, int top = 0) const {
+    const QRgb fill = look == kReversed ? kListingForeground : kListingBackground;
+    const QRgb ink = look == kReversed ? kListingBackground : kListingForeground;
+    for (int c = first; c <= last; ++c) {
+      const QRect cell = Cell(c, top);
+      const int inks = CountPixels(image, cell, ink);
+      EXPECT_EQ(CountPixels(image, cell, fill) + inks, cell.width() * cell.height())
+          << "other colours in cell " << c;
+      EXPECT_EQ(image.pixel(cell.bottomLeft()) | 0xFF000000u, fill) << "cell " << c;
+      EXPECT_TRUE(look != kBlank || inks == 0) << "cell " << c << " is not blank";
+    }
+  }
+
+  ReverseMap map;
+  bool upper = true;
+  ListingModel model;
+  ListingDelegate delegate{map, [this] { return upper; }};
+  ListingListBox list;
+  std::vector<int> ids;
 };
 
-TEST_F(ListingGlyphTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
-  EXPECT_EQ(QFontInfo(f.delegate.FaceFont(Charset::Upper)).family(), "Vexa-Dir-Upper");
-  EXPECT_EQ(QFontInfo(f.delegate.FaceFont(Charset::Lower)).family(), "Vexa-Dir-Lower");
-  f.Add(" A");  // a blank, then the letter A: a capital in one set, a small letter in the other
-  SetBits(f.map, 0, 1, 1, true);
-  const QImage upper = f.Grab(4, 8);
-  f.upper = false;
-  const QImage lower = Regrab();
-  for (const QImage* image : {&upper, &lower}) {
-    ExpectCells(*image, f, 0, 0, kBlank);  // the space glyph has no pixels
-    ExpectCells(*image, f, 1, 1, kReversed);
-    ExpectCells(*image, f, 2, 3, kBlank);
-    EXPECT_GT(ReadCell(*image, f.Cell(1)).ink, 0);
-  }
-  EXPECT_NE(upper.copy(f.Cell(1)), lower.copy(f.Cell(1)));
+// The header row as a new listing leaves it: reversed from column 2, the control byte's cell
+// cleared. A file row with a reversed run inside its name.
+TEST_F(ListingRenderTest, HeaderAndFileRowsShowTheirReverseBitsUpToTheEndOfTheText) {
+  model.Append("0 \"DISK\x05NAME\" 01 2A");  // the 0x05 stayed in the text inside the quotes
+  Reverse(0, 2, 6);
+  Reverse(0, 8, 79);
+  model.Append("12   \"ABCDEF\"  PRG");
+  Reverse(1, 9, 10);
+  const QImage top = PaintItem(0, 43);
+  ExpectCells(top, 0, 1, kNormal);
+  ExpectCells(top, 2, 6, kReversed);
+  // The control byte keeps the normal colours; its own glyph, a reversed E, makes it look
+  // reversed all the same.
+  ExpectCells(top, 7, 7, kReversed);
+  ExpectCells(top, 8, 18, kReversed);
+  ExpectCells(top, 19, 42, kBlank);
+  const QImage file = PaintItem(1, 43);
+  ExpectCells(file, 0, 8, kNormal);
+  ExpectCells(file, 9, 10, kReversed);
+  ExpectCells(file, 11, 17, kNormal);
+  ExpectCells(file, 18, 42, kBlank);
 }
 
-TEST_F(ListingGlyphTest, SixteenPixelGlyphIsTheEightPixelGlyphDoubled) {
-  f.Add("A");
-  const QImage small = f.PaintItem(0, 1);
-  f.list->SetItemHeight(kLargeCell);
-  const QImage large = f.PaintItem(0, 1);
-  ASSERT_EQ(large.size(), QSize(16, 16));
-  EXPECT_GT(ReadCell(small, QRect(0, 0, 8, 8)).ink, 0);
+// Columns 80 on, past the two screen lines the reverse bits cover, take the normal colours.
+TEST_F(ListingRenderTest, ColumnsFromEightyOnAreNeverReversed) {
+  model.Append(std::string(82, 'A'));
+  Reverse(0, 0, 79);
+  const QImage image = PaintItem(0, 83);
+  ExpectCells(image, 79, 79, kReversed);
+  ExpectCells(image, 80, 81, kNormal);
+  ExpectCells(image, 82, 82, kBlank);
+}
+
+TEST_F(ListingRenderTest, ThreeCharacterLineInAFortyThreeCellListThenBlueBelow) {
+  model.Append("ABC");
+  Reverse(0, 0, 0);
+  Reverse(0, 2, 79);
+  const QImage image = Grab(43, 100);
+  ASSERT_EQ(image.width(), 43 * 8);
+  ExpectCells(image, 0, 0, kReversed);
+  ExpectCells(image, 1, 1, kNormal);
+  ExpectCells(image, 2, 2, kReversed);
+  ExpectCells(image, 3, 42, kBlank);
+  // The list's own background below the last item.
+  const QRect below(0, 8, image.width(), image.height() - 8);
+  EXPECT_EQ(CountPixels(image, below, kListingBackground), below.width() * below.height());
+}
+
+TEST_F(ListingRenderTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
+  EXPECT_EQ(QFontInfo(delegate.FaceFont(Charset::UpperGraphics)).family(), "Vexa-Dir-Upper");
+  EXPECT_EQ(QFontInfo(delegate.FaceFont(Charset::UpperLower)).family(), "Vexa-Dir-Lower");
+  model.Append(" A");  // a blank, then the letter A: a capital in one set, small in the other
+  Reverse(0, 1, 1);
+  const QImage upperImage = Grab(4, 8);
+  upper = false;
+  const QImage lowerImage = Grab(4, 8);
+  for (const QImage* image : {&upperImage, &lowerImage}) {
+    ExpectCells(*image, 0, 0, kBlank);  // the space glyph has no pixels
+    ExpectCells(*image, 1, 1, kReversed);
+    ExpectCells(*image, 2, 3, kBlank);
+    EXPECT_GT(CountPixels(*image, Cell(1), kListingBackground), 0);
+  }
+  EXPECT_NE(upperImage.copy(Cell(1)), lowerImage.copy(Cell(1)));
+}
+
+TEST_F(ListingRenderTest, SixteenPixelCellsHoldTheEightPixelGlyphsDoubled) {
+  model.Append("0 \"AB\"");
+  model.Append("X");
+  Reverse(0, 2, 79);
+  const QImage small = PaintItem(1, 1);
+  EXPECT_GT(CountPixels(small, Cell(0), kListingForeground), 0);
+  list.SetItemHeight(kLargeCell);
+  const QImage image = Grab(20, 64);
+  ASSERT_EQ(image.width(), 320);
+  ExpectCells(image, 0, 1, kNormal);
+  ExpectCells(image, 2, 5, kReversed);
+  ExpectCells(image, 6, 19, kBlank);
+  ExpectCells(image, 0, 0, kNormal, 16);
+  ExpectCells(image, 1, 19, kBlank, 16);
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
-      ASSERT_EQ(large.pixel(x, y), small.pixel(x / 2, y / 2)) << x << "," << y;
+      ASSERT_EQ(image.pixel(x, 16 + y), small.pixel(x / 2, y / 2)) << x << "," << y;
     }
   }
 }
 
+TEST_F(ListingRenderTest, SelectionShowsNothingAndFocusOnlyAFrame) {
+  model.Append("0 \"AB\" CD 2A");
+  Reverse(0, 2, 79);
+  const QImage plain = PaintItem(0, 20);
+  EXPECT_EQ(PaintItem(0, 20, QStyle::State_Enabled | QStyle::State_Selected | QStyle::State_Active),
+            plain);
+  // Focus adds a frame on the border only.
+  const QImage focused = PaintItem(0, 20, QStyle::State_Enabled | QStyle::State_HasFocus);
+  EXPECT_NE(focused, plain);
+  EXPECT_EQ(focused.copy(1, 1, 158, 6), plain.copy(1, 1, 158, 6));
+}
+
 }  // namespace
-}  // namespace quillane::test
+}  // namespace quillane

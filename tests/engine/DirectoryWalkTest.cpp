@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -14,11 +12,8 @@
 namespace quillane {
 namespace {
 
-using test::Entry;
 using test::ImageBuilder;
-using test::RecordingMessageBox;
-using test::ScriptedPromptDialog;
-using test::VectorListingList;
+using Rows = std::vector<std::string>;
 
 constexpr const char* kFile = "/disks/test.d64";
 
@@ -28,7 +23,7 @@ const std::string kBlankFree = "664 BLOCKS FREE.";
 
 // The row of a plainly named entry: block count "%-3i  ", the name in quotes padded to 18
 // bytes, then the type after a blank (or after nothing for an unclosed file's "*").
-std::string Row(int blocks, const std::string& name, const std::string& type) {
+std::string Row(int blocks, const std::string& name, const std::string& type = "PRG") {
   char count[16];
   std::snprintf(count, sizeof count, "%-3i  ", blocks);
   std::string quoted = "\"" + name + "\"";
@@ -36,299 +31,222 @@ std::string Row(int blocks, const std::string& name, const std::string& type) {
   return count + quoted + (type.starts_with('*') ? "" : " ") + type;
 }
 
-std::string NameOf(int i) {
-  char name[8];
-  std::snprintf(name, sizeof name, "F%03d", i);
-  return name;
+std::string Crosslink(const char* hex) {
+  return "Directoryentry $" + std::string(hex) + " is crosslinked to a previous directoryentry!";
 }
 
-ReverseMap::Row MapRow(std::initializer_list<int> bytes) {
-  ReverseMap::Row row{};
-  int i = 0;
-  for (int b : bytes) row[static_cast<std::size_t>(i++)] = static_cast<std::uint8_t>(b);
-  return row;
+// 18/1 -> 18/4 -> 18/1 ..., one file in each sector.
+ImageBuilder TwoSectorLoop() {
+  return ImageBuilder::Blank35()
+      .Link(18, 1, 18, 4)
+      .SetEntry(18, 1, 0, {.name = "A"})
+      .Link(18, 4, 18, 1)
+      .SetEntry(18, 4, 0, {.name = "B"});
 }
 
+// The walk with its dialog and message box, lasting across walks as in one session.
 class DirectoryWalkTest : public ::testing::Test {
  protected:
-  std::vector<std::string> Walk(const ImageBuilder& builder,
-                                GeometryMode mode = GeometryMode::Original) {
+  Rows Walk(const ImageBuilder& builder, GeometryMode mode = GeometryMode::Original) {
     DiskImage image = builder.Image();
-    list = VectorListingList();
+    list = test::VectorListingList();
     lister.WalkDirectory(image, kFile, mode, list);
     return list.rows;
   }
-
-  // 18/1 -> 18/4 -> 18/1 ..., one file in each sector.
-  static ImageBuilder TwoSectorLoop() {
-    return ImageBuilder::Blank35()
-        .Link(18, 1, 18, 4)
-        .SetEntry(18, 1, 0, {.name = "A"})
-        .Link(18, 4, 18, 1)
-        .SetEntry(18, 4, 0, {.name = "B"});
+  const ReverseMap::Row& MapRow(int row) const {
+    return lister.reverse_map().rows[static_cast<std::size_t>(row)];
   }
 
-  ScriptedPromptDialog crosslinks{kCrosslinkPrompt};
-  RecordingMessageBox messages;
+  test::ScriptedPromptDialog crosslinks{kCrosslinkPrompt};
+  test::RecordingMessageBox messages;
   DirectoryLister lister{crosslinks, messages};
-  VectorListingList list;
+  test::VectorListingList list;
 };
 
-TEST_F(DirectoryWalkTest, TwoSectorDirectoryListsBothSectorsAndTheBlocksFree) {
-  const auto rows = Walk(ImageBuilder::Blank35()
-                             .DiskName("GAMES")
-                             .Link(18, 1, 18, 4)
-                             .SetEntry(18, 1, 0, {.name = "HELLO", .blocks = 12})
-                             .SetEntry(18, 1, 7, {.type = 0x81, .name = "DATA", .blocks = 3})
-                             .Link(18, 4, 0, 0xFF)
-                             .SetEntry(18, 4, 2, {.type = 0xC2, .name = "LOCKED", .blocks = 256})
-                             .BamCount(1, 20));
-  const std::vector<std::string> expected{"0 \"GAMES           \" 01 2A", Row(12, "HELLO", "PRG"),
-                                          Row(3, "DATA", "SEQ"), Row(256, "LOCKED", "PRG<"),
-                                          "663 BLOCKS FREE."};
+// Scratched entries and names shorter than 2 bytes are skipped; a name whose text ends in
+// three zero bytes is the last row, with no type and no blocks-free row.
+TEST_F(DirectoryWalkTest, TwoSectorDirectoryUpToTheEndOfListing) {
+  const Rows rows =
+      Walk(ImageBuilder::Blank35()
+               .DiskName("GAMES")
+               .Link(18, 1, 18, 4)
+               .SetEntry(18, 1, 0, {.name = "HELLO", .blocks = 12})
+               .SetEntry(18, 1, 1, {.type = 0x00, .name = "SCRATCHED"})
+               .SetEntry(18, 1, 2, {.name = std::string("\0\0\0X", 4)})
+               .SetEntry(18, 1, 7, {.type = 0x02, .name = "OPEN"})
+               .Link(18, 4, 18, 7)
+               .SetEntry(18, 4, 0, {.type = 0xC3, .name = "GEOS", .blocks = 256, .geos_type = 6})
+               .SetEntry(18, 4, 1, {.name = std::string("AB\0\0\0CD", 7), .blocks = 5})
+               .SetEntry(18, 4, 2, {.name = "AFTER"})
+               .SetEntry(18, 7, 0, {.name = "NEXTSECTOR"}));
+  const Rows expected{"0 \"GAMES           \" 01 2A",   // 26 bytes
+                      "12   \"HELLO\"            PRG",  // 27 bytes
+                      "1    \"OPEN\"            *PRG",  // no blank before the "*"
+                      Row(256, "GEOS", "APP<"), "5    \"AB"};
   EXPECT_EQ(rows, expected);
-  EXPECT_EQ(rows[1], "12   \"HELLO\"" + std::string(12, ' ') + "PRG");  // 27 bytes
   EXPECT_TRUE(crosslinks.shown().empty());
-  EXPECT_TRUE(messages.messages.empty());
 }
 
-// Every way a chain ends quietly: the sector is listed, then the blocks-free row.
+// Every way a chain ends but the 288 limit: the sectors are listed, then the blocks-free row.
+// Aborted at a crosslink, the crosslinked sector's entries are not listed.
 TEST_F(DirectoryWalkTest, ChainEndsAfterTheSectorWhoseLinkLeadsNowhere) {
-  struct Case {
+  const struct {
     const char* what;
-    int next_track;
-    int next_sector;
+    int next_track, next_sector;
     GeometryMode mode;
-    int sectors_listed;
+    std::size_t listed;
+    const char* crosslink;  // the offset the prompt names, answered "Abort"
+  } cases[] = {
+      {"track 0 ends the chain", 0, 0xFF, GeometryMode::Original, 1, nullptr},
+      {"link back to the BAM sector 18/0", 18, 0, GeometryMode::Original, 1, nullptr},
+      {"sector number above 20", 18, 21, GeometryMode::Original, 1, nullptr},
+      {"sector the track lacks", 18, 19, GeometryMode::Original, 1, nullptr},
+      {"track 36 on a 35-track layout", 36, 0, GeometryMode::Original, 1, nullptr},
+      {"track 41 on a 40-track layout", 41, 0, GeometryMode::SpeedDOS, 1, nullptr},
+      {"track 36 on a 40-track layout goes on", 36, 0, GeometryMode::SpeedDOS, 2, nullptr},
+      {"a sector linking to itself", 18, 1, GeometryMode::Original, 0, "16600"},
+      {"a crosslink back to offset 0", 1, 0, GeometryMode::Original, 1, "0"},
   };
-  const Case cases[] = {
-      {"track 0 ends the chain", 0, 0xFF, GeometryMode::Original, 1},
-      {"link back to the BAM sector 18/0", 18, 0, GeometryMode::Original, 1},
-      {"sector number above 20", 18, 21, GeometryMode::Original, 1},
-      {"sector the track lacks", 18, 19, GeometryMode::Original, 1},
-      {"track 36 on a 35-track layout", 36, 0, GeometryMode::Original, 1},
-      {"track 41 on a 40-track layout", 41, 0, GeometryMode::SpeedDOS, 1},
-      {"track 36 on a 40-track layout goes on", 36, 0, GeometryMode::SpeedDOS, 2},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    ImageBuilder builder = ImageBuilder::Blank40(GeometryMode::SpeedDOS)
+  for (const auto& c : cases) {
+    if (c.crosslink) crosslinks.Then({kPromptStop});
+    const Rows rows = Walk(ImageBuilder::Blank40(GeometryMode::SpeedDOS)
                                .Link(18, 1, c.next_track, c.next_sector)
                                .SetEntry(18, 1, 0, {.name = "FIRST"})
                                .Link(36, 0, 0, 0xFF)
-                               .SetEntry(36, 0, 0, {.name = "SECOND"});
-    const auto rows = Walk(builder, c.mode);
-    ASSERT_EQ(rows.size(), 2u + c.sectors_listed);
-    EXPECT_EQ(rows[1], Row(1, "FIRST", "PRG"));
-    if (c.sectors_listed == 2) {
-      EXPECT_EQ(rows[2], Row(1, "SECOND", "PRG"));
+                               .SetEntry(36, 0, 0, {.name = "SECOND"})
+                               .Link(1, 0, 1, 0),
+                           c.mode);
+    Rows expected{rows[0], Row(1, "FIRST"), Row(1, "SECOND")};
+    expected.resize(1 + c.listed);
+    expected.push_back(c.mode == GeometryMode::Original ? kBlankFree : "749 BLOCKS FREE.");
+    EXPECT_EQ(rows, expected) << c.what;
+    if (c.crosslink) {
+      EXPECT_EQ(crosslinks.shown().back().edit1, kFile);
+      EXPECT_EQ(crosslinks.shown().back().label1, Crosslink(c.crosslink)) << c.what;
     }
-    EXPECT_TRUE(rows.back().ends_with(" BLOCKS FREE."));
-    EXPECT_TRUE(crosslinks.shown().empty());
-    EXPECT_TRUE(messages.messages.empty());
   }
+  EXPECT_EQ(crosslinks.shown().size(), 2u);
+  EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(DirectoryWalkTest, EmptyDirectoryListsHeaderAndBlocksFree) {
-  const auto rows = Walk(ImageBuilder::Blank35());
-  EXPECT_EQ(rows, (std::vector<std::string>{kBlankHeader, kBlankFree}));
-  EXPECT_EQ(lister.reverse_map().rows[0],
-            MapRow({0xFC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(lister.reverse_map().rows[1], ReverseMap::Row{});  // the blocks-free row
-}
-
-TEST_F(DirectoryWalkTest, EntriesThatAreNotListed) {
-  const auto rows = Walk(ImageBuilder::Blank35()
-                             .SetEntry(18, 1, 0, {.type = 0x00, .name = "SCRATCHED"})
-                             .SetEntry(18, 1, 1, {.type = 0x82, .name = std::string("\0\0\0X", 4)})
-                             .SetEntry(18, 1, 2, {.type = 0x82, .name = "KEPT"}));
-  EXPECT_EQ(rows, (std::vector<std::string>{kBlankHeader, Row(1, "KEPT", "PRG"), kBlankFree}));
-}
-
-TEST_F(DirectoryWalkTest, UnclosedFileTypeFollowsTheNameWithoutABlank) {
-  const auto rows = Walk(ImageBuilder::Blank35()
-                             .SetEntry(18, 1, 0, {.type = 0x02, .name = "OPEN"})
-                             .SetEntry(18, 1, 1, {.type = 0x42, .name = "OPENLOCKED"})
-                             .SetEntry(18, 1, 2, {.type = 0x83, .name = "GEOS", .geos_type = 6}));
-  ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[1], "1    \"OPEN\"" + std::string(12, ' ') + "*PRG");
-  EXPECT_EQ(rows[2], Row(1, "OPENLOCKED", "*PRG<"));
-  EXPECT_EQ(rows[3], Row(1, "GEOS", "APP"));
-}
-
-TEST_F(DirectoryWalkTest, EndOfListingNameIsTheLastRow) {
-  const auto rows =
-      Walk(ImageBuilder::Blank35()
-               .Link(18, 1, 18, 4)
-               .SetEntry(18, 1, 0, {.name = "BEFORE"})
-               .SetEntry(18, 1, 1, {.name = std::string("AB\0\0\0CD", 7), .blocks = 5})
-               .SetEntry(18, 1, 2, {.name = "AFTER"})
-               .SetEntry(18, 4, 0, {.name = "NEXTSECTOR"}));
-  const std::vector<std::string> expected{kBlankHeader, Row(1, "BEFORE", "PRG"), "5    \"AB"};
-  EXPECT_EQ(rows, expected);
+TEST_F(DirectoryWalkTest, EmptyDirectoryListsHeaderAndBlocksFreeFromAClearedReverseMap) {
+  Walk(ImageBuilder::Blank35().SetEntry(18, 1, 0, {.name = std::string("A\xA0\x12", 3)}));
+  EXPECT_NE(MapRow(1), ReverseMap::Row{});
+  EXPECT_EQ(Walk(ImageBuilder::Blank35()), (Rows{kBlankHeader, kBlankFree}));
+  EXPECT_EQ(MapRow(0),
+            (ReverseMap::Row{0xFC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(MapRow(1), ReverseMap::Row{});  // the blocks-free row
 }
 
 TEST_F(DirectoryWalkTest, LongHeaderWrapsAtColumn40AndCarriesItsReverseVideo) {
   // Token bytes after the disk name's closing quote are listed as BASIC keywords: 0x99 PRINT.
-  const auto rows = Walk(ImageBuilder::Blank35()
+  // The control byte 0x12 kept inside the name's quotes shows as itself, not reversed.
+  const Rows rows = Walk(ImageBuilder::Blank35()
+                             .DiskName("\x12")
                              .Set(0x16500 + 0xA2, {0x99, 0x99, 0xA0, 0x99, 0x99})
-                             .SetEntry(18, 1, 0,
-                                       {.name = std::string("AB\xA0\x12"
-                                                            "CD",
-                                                            6)}));
-  ASSERT_EQ(rows.size(), 4u);
-  const std::string full = "0 \"" + std::string(16, ' ') + "\" PRINTPRINT PRINTPRINT";
-  EXPECT_EQ(rows[0], full.substr(0, 40));
-  EXPECT_EQ(rows[1], full.substr(40));
-  const ReverseMap& map = lister.reverse_map();
-  EXPECT_EQ(map.rows[1], MapRow({0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  // The entries start at row 2: reverse on after the closing quote, from column 9 (5 bytes of
-  // block count, 4 of text) to 79.
-  EXPECT_EQ(rows[2], "1    \"AB\"CD" + std::string(11, ' ') + " PRG");
-  EXPECT_EQ(map.rows[2], MapRow({0x00, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(map.rows[3], ReverseMap::Row{});
+                             .SetEntry(18, 1, 0, {.name = "AB\xA0\x12\x43\x44"}));
+  const std::string full = "0 \"\x12" + std::string(15, ' ') + "\" PRINTPRINT PRINTPRINT";
+  const Rows expected{full.substr(0, 40), full.substr(40), "1    \"AB\"CD            PRG",
+                      kBlankFree};
+  EXPECT_EQ(rows, expected);
+  EXPECT_EQ(MapRow(0),
+            (ReverseMap::Row{0xF4, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(MapRow(1), (ReverseMap::Row{0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  // Reverse on after the entry's closing quote, from column 9 (5 bytes of block count, 4 of
+  // text) to 79.
+  EXPECT_EQ(MapRow(2),
+            (ReverseMap::Row{0x00, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(MapRow(3), ReverseMap::Row{});
 }
 
-TEST_F(DirectoryWalkTest, SelfLinkedSectorIsReportedBeforeItsEntries) {
-  crosslinks.Then({kPromptStop});
-  const auto rows =
-      Walk(ImageBuilder::Blank35().Link(18, 1, 18, 1).SetEntry(18, 1, 0, {.name = "NEVER"}));
-  EXPECT_EQ(rows, (std::vector<std::string>{kBlankHeader, kBlankFree}));
-  ASSERT_EQ(crosslinks.shown().size(), 1u);
-  EXPECT_EQ(crosslinks.shown()[0].edit1, kFile);
-  EXPECT_EQ(crosslinks.shown()[0].label1,
-            "Directoryentry $16600 is crosslinked to a previous directoryentry!");
-}
-
-TEST_F(DirectoryWalkTest, CrosslinkBackToOffsetZeroReadsDollarZero) {
-  crosslinks.Then({kPromptStop});
-  Walk(ImageBuilder::Blank35().Link(18, 1, 1, 0).Link(1, 0, 1, 0));
-  ASSERT_EQ(crosslinks.shown().size(), 1u);
-  EXPECT_EQ(crosslinks.shown()[0].label1,
-            "Directoryentry $0 is crosslinked to a previous directoryentry!");
-}
-
-// The box unticked and "List Anyway" every time: a loop is listed over and over, asking at
-// every sector from the second on, until 36 sectors have been read.
-TEST_F(DirectoryWalkTest, LoopListedAnywayRunsIntoThe288Limit) {
-  for (int walk = 0; walk < 2; ++walk) {
-    SCOPED_TRACE(walk);
-    const auto rows = Walk(TwoSectorLoop());
-    ASSERT_EQ(rows.size(), 1u + 36u + 1u);
-    for (int i = 0; i < 36; ++i) EXPECT_EQ(rows[1 + i], Row(1, i % 2 ? "B" : "A", "PRG"));
-    EXPECT_EQ(rows.back(), kBlankFree);
-    EXPECT_EQ(crosslinks.shown().size(), 35u * (walk + 1));
-    EXPECT_EQ(crosslinks.shown()[0].label1,
-              "Directoryentry $16600 is crosslinked to a previous directoryentry!");
-    EXPECT_EQ(crosslinks.shown()[1].label1,
-              "Directoryentry $16900 is crosslinked to a previous directoryentry!");
-    ASSERT_EQ(messages.messages.size(), walk + 1u);
-    EXPECT_EQ(messages.messages.back(), "/disks/test.d64: Max 288 files allowed! Image aborted!");
+// A loop 18/1 -> 18/4 -> 18/1 walked twice, in the three states of the prompt's box.
+TEST_F(DirectoryWalkTest, CrosslinkProtocolAcrossTwoWalks) {
+  const struct {
+    const char* what;
+    std::vector<test::PromptAnswer> answers;  // then "List Anyway" with the box unticked
+    std::size_t rows, shown, messages;
+  } cases[] = {
+      // The box ticked with "Abort" is unticked again: each walk stops before the crosslinked
+      // sector's entries and asks.
+      {"abort", {{kPromptStop, true}, {kPromptStop}}, 3, 2, 0},
+      // Ticked with "List Anyway": from then on no prompt; the first crosslink met goes on,
+      // the second ends the walk.
+      {"list once", {{kPromptGoOn, true}}, 4, 1, 0},
+      // Unticked: the loop is listed over and over, asking at every sector from the second on,
+      // until 36 sectors have been read.
+      {"list anyway", {}, 1 + 36 + 1, 2 * 35, 2},
+  };
+  for (const auto& c : cases) {
+    test::ScriptedPromptDialog dialog{kCrosslinkPrompt};
+    for (const auto& answer : c.answers) dialog.Then(answer);
+    test::RecordingMessageBox box;
+    DirectoryLister walker{dialog, box};
+    for (int walk = 0; walk < 2; ++walk) {
+      test::VectorListingList rows;
+      DiskImage image = TwoSectorLoop().Image();
+      walker.WalkDirectory(image, kFile, GeometryMode::Original, rows);
+      ASSERT_EQ(rows.rows.size(), c.rows) << c.what;
+      for (std::size_t i = 1; i + 1 < c.rows; ++i) {
+        EXPECT_EQ(rows.rows[i], Row(1, i % 2 ? "A" : "B"));
+      }
+      EXPECT_EQ(rows.rows.back(), kBlankFree) << c.what;
+    }
+    EXPECT_EQ(dialog.shown().size(), c.shown) << c.what;
+    EXPECT_EQ(dialog.shown()[0].label1, Crosslink("16600")) << c.what;
+    ASSERT_EQ(box.messages.size(), c.messages) << c.what;
+    for (const std::string& message : box.messages) {
+      EXPECT_EQ(message, "/disks/test.d64: Max 288 files allowed! Image aborted!");
+    }
   }
-}
-
-// "List Anyway" with the box ticked: from then on no prompt, the first crosslink met goes on,
-// the second ends the walk; the state lasts into the next walk.
-TEST_F(DirectoryWalkTest, TickedBoxListsALoopOnceWithoutAsking) {
-  crosslinks.Then({kPromptGoOn, true});
-  const std::vector<std::string> expected{kBlankHeader, Row(1, "A", "PRG"), Row(1, "B", "PRG"),
-                                          kBlankFree};
-  EXPECT_EQ(Walk(TwoSectorLoop()), expected);
-  EXPECT_EQ(crosslinks.shown().size(), 1u);
-  EXPECT_EQ(Walk(TwoSectorLoop()), expected);
-  EXPECT_EQ(crosslinks.shown().size(), 1u);
-  EXPECT_TRUE(messages.messages.empty());
-}
-
-// "Abort" with the box ticked unticks it: the walk stops without the crosslinked sector's
-// entries, and the next walk asks again.
-TEST_F(DirectoryWalkTest, AbortUnticksTheBoxAndTheNextWalkAsksAgain) {
-  crosslinks.Then({kPromptStop, true}).Then({kPromptStop});
-  const std::vector<std::string> expected{kBlankHeader, Row(1, "A", "PRG"), kBlankFree};
-  EXPECT_EQ(Walk(TwoSectorLoop()), expected);
-  EXPECT_FALSE(crosslinks.CheckBox1());
-  EXPECT_EQ(Walk(TwoSectorLoop()), expected);
-  EXPECT_EQ(crosslinks.shown().size(), 2u);
 }
 
 // 36 full sectors are 288 entries: all are listed. A 37th sector is not read.
 TEST_F(DirectoryWalkTest, At288EntriesTheChainIsCutWithAMessageAndTheBlocksFreeRow) {
+  const auto sector = [](int i) {  // 18/1, then 19/0-19/17, 20/0...
+    return i == 0 ? std::pair{18, 1} : std::pair{19 + (i - 1) / 18, (i - 1) % 18};
+  };
   for (const bool link_on : {false, true}) {
-    SCOPED_TRACE(link_on);
     ImageBuilder builder = ImageBuilder::Blank35();
-    std::vector<std::pair<int, int>> chain;
-    for (int s = 1; s <= 18; ++s) chain.emplace_back(18, s);
-    for (int s = 0; s <= 17; ++s) chain.emplace_back(19, s);
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-      const auto [t, s] = chain[i];
-      if (i + 1 < chain.size()) {
-        builder.Link(t, s, chain[i + 1].first, chain[i + 1].second);
-      } else {
-        builder.Link(t, s, link_on ? 19 : 0, link_on ? 18 : 0xFF);
-      }
-      for (int k = 0; k < 8; ++k) builder.SetEntry(t, s, k, {.name = NameOf(8 * int(i) + k)});
+    for (int i = 0; i < 36; ++i) {
+      const auto [t, s] = sector(i);
+      const auto [next_t, next_s] = i < 35 || link_on ? sector(i + 1) : std::pair{0, 0xFF};
+      builder.Link(t, s, next_t, next_s);
+      for (int k = 0; k < 8; ++k)
+        builder.SetEntry(t, s, k, {.name = "F" + std::to_string(8 * i + k)});
     }
-    builder.SetEntry(19, 18, 0, {.name = "TOOMANY"});
-    const auto rows = Walk(builder);
-    ASSERT_EQ(rows.size(), 1u + 288u + 1u);
-    EXPECT_EQ(rows[288], Row(1, NameOf(287), "PRG"));
-    EXPECT_EQ(rows.back(), kBlankFree);
+    builder.SetEntry(sector(36).first, sector(36).second, 0, {.name = "TOOMANY"});
+    const Rows rows = Walk(builder);
+    ASSERT_EQ(rows.size(), 1u + 288u + 1u) << link_on;
+    EXPECT_EQ(rows[288], Row(1, "F287")) << link_on;
+    EXPECT_EQ(rows.back(), kBlankFree) << link_on;
     EXPECT_EQ(messages.messages.size(), link_on ? 1u : 0u);
-    messages.messages.clear();
   }
 }
 
-TEST_F(DirectoryWalkTest, EachWalkStartsFromAClearedReverseMap) {
-  Walk(ImageBuilder::Blank35().SetEntry(18, 1, 0, {.name = std::string("A\xA0\x12", 3)}));
-  EXPECT_NE(lister.reverse_map().rows[1], ReverseMap::Row{});
-  Walk(ImageBuilder::Blank35());
-  EXPECT_EQ(lister.reverse_map().rows[1], ReverseMap::Row{});
-}
-
-class ListImageTest : public DirectoryWalkTest {
- protected:
-  ScriptedPromptDialog filesize{kFilesizePrompt};
-  ScriptedPromptDialog ext_bam{kExtBamPrompt, {kPromptStop}};
+// The whole listing of one path: open, classify, walk (when listable), close.
+TEST_F(DirectoryWalkTest, ListImageOutcomes) {
+  test::ScriptedPromptDialog filesize{kFilesizePrompt}, ext_bam{kExtBamPrompt};
   DialogImagePrompts prompts{filesize, ext_bam};
-};
-
-TEST_F(ListImageTest, ListsARegularFile) {
-  const auto file = ImageBuilder::Blank35().SetEntry(18, 1, 0, {.name = "X"}).WriteTemp();
-  GeometryMode mode = GeometryMode::NotListable;
-  EXPECT_EQ(lister.ListImage(file.path(), prompts, list, nullptr, &mode), ListOutcome::Listed);
-  EXPECT_EQ(mode, GeometryMode::Original);
-  EXPECT_EQ(list.rows, (std::vector<std::string>{kBlankHeader, Row(1, "X", "PRG"), kBlankFree}));
-}
-
-TEST_F(ListImageTest, WhatCannotBeOpenedListsNothing) {
-  char dir_template[] = "/tmp/quillane-walk-XXXXXX";
-  ASSERT_NE(::mkdtemp(dir_template), nullptr);
-  const std::string dir = dir_template;
-  const std::string fifo = dir + "/pipe.d64";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  for (const std::string& path : {fifo, dir, dir + "/missing.d64", std::string()}) {
-    SCOPED_TRACE(path);
-    std::string reason;
-    EXPECT_EQ(lister.ListImage(path, prompts, list, &reason), ListOutcome::CannotOpen);
-    EXPECT_FALSE(reason.empty());
-    EXPECT_TRUE(list.rows.empty());
-  }
-  EXPECT_TRUE(filesize.shown().empty());
-  ::unlink(fifo.c_str());
-  ::rmdir(dir.c_str());
-}
-
-TEST_F(ListImageTest, UnlistableImagesListNothing) {
+  const auto good = ImageBuilder::Blank35().WriteTemp();
   const auto odd_size = ImageBuilder::Blank35().Size(174849).WriteTemp();
-  const auto unknown_layout = ImageBuilder::Blank40(GeometryMode::Original).WriteTemp();
-  GeometryMode mode = GeometryMode::Original;
-  EXPECT_EQ(lister.ListImage(odd_size.path(), prompts, list, nullptr, &mode),
-            ListOutcome::NotListable);
-  EXPECT_EQ(mode, GeometryMode::NotListable);
-  EXPECT_EQ(lister.ListImage(unknown_layout.path(), prompts, list), ListOutcome::NotListable);
-  EXPECT_TRUE(list.rows.empty());
-  EXPECT_EQ(filesize.shown().size(), 1u);
-  EXPECT_EQ(ext_bam.shown().size(), 1u);
+  const struct {
+    std::string path;
+    ListOutcome outcome;
+    GeometryMode mode;
+  } cases[] = {
+      {good.path(), ListOutcome::Listed, GeometryMode::Original},
+      {good.path() + ".missing", ListOutcome::CannotOpen, GeometryMode::SpeedDOS},  // untouched
+      {odd_size.path(), ListOutcome::NotListable, GeometryMode::NotListable},
+  };
+  for (const auto& c : cases) {
+    list = test::VectorListingList();
+    std::string reason;
+    GeometryMode mode = GeometryMode::SpeedDOS;
+    EXPECT_EQ(lister.ListImage(c.path, prompts, list, &reason, &mode), c.outcome) << c.path;
+    EXPECT_EQ(mode, c.mode) << c.path;
+    EXPECT_EQ(reason.empty(), c.outcome != ListOutcome::CannotOpen) << c.path;
+    EXPECT_EQ(list.rows.size(), c.outcome == ListOutcome::Listed ? 2u : 0u) << c.path;
+  }
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -19,13 +18,14 @@ std::string X(int b) {
   return std::string(1, static_cast<char>(b));
 }
 
+// A row's 80 columns as '#' (reversed) and '.' (normal).
 std::string Cells(const ReverseMap& map, int row) {
   std::string cells;
   for (int c = 0; c < ReverseMap::kColumns; ++c) cells += map.IsReversed(row, c) ? '#' : '.';
   return cells;
 }
 
-// Expected cells: the given column ranges reversed ('#'), the rest normal ('.').
+// Expected cells: the given column ranges reversed, the rest normal.
 std::string Mask(std::initializer_list<std::pair<int, int>> ranges) {
   std::string cells(ReverseMap::kColumns, '.');
   for (const auto& [first, last] : ranges) {
@@ -34,221 +34,159 @@ std::string Mask(std::initializer_list<std::pair<int, int>> ranges) {
   return cells;
 }
 
-const std::string kNone(ReverseMap::kColumns, '.');
+const std::string kNone = Mask({});
 const std::string kHeaderCells = Mask({{2, 79}});
+const std::string k12 = "12   ";
 
 struct Case {
   const char* what;
-  std::optional<std::string> prefix;  // none: the header row (row 0), else an entry row (row 1)
   std::string text;
   std::string shown;
-  std::string shown_prefix;
   std::string cells;
+  std::string shown_prefix = k12;  // entry rows only
+  std::string prefix = k12;
 };
 
-void Check(const Case& c) {
+// Emulates the case as the header (row 0, no prefix) or as an entry row (row 1).
+void Check(const Case& c, bool header) {
   ReverseMap map;
   ResetReverseMap(map);
-  const int row = c.prefix ? 1 : 0;
-  const EmulatedLine line = c.prefix
-                                ? EmulateListLine(map, row, c.text, std::string_view(*c.prefix))
-                                : EmulateListLine(map, row, c.text, std::nullopt);
+  const int row = header ? 0 : 1;
+  const EmulatedLine line = header ? EmulateListLine(map, row, c.text, std::nullopt)
+                                   : EmulateListLine(map, row, c.text, std::string_view(c.prefix));
   EXPECT_EQ(line.text, c.shown) << c.what;
-  EXPECT_EQ(line.prefix, c.shown_prefix) << c.what;
+  EXPECT_EQ(line.prefix, header ? "" : c.shown_prefix) << c.what;
   EXPECT_EQ(Cells(map, row), c.cells) << c.what;
-  EXPECT_LE(line.text.size(), 80u) << c.what;
-  EXPECT_EQ(line.text.find('\0'), std::string::npos) << c.what;
   // Nothing but the row itself is touched.
-  EXPECT_EQ(Cells(map, row == 0 ? 1 : 0), row == 0 ? kNone : kHeaderCells) << c.what;
+  EXPECT_EQ(Cells(map, header ? 1 : 0), header ? kNone : kHeaderCells) << c.what;
   EXPECT_EQ(Cells(map, 2), kNone) << c.what;
 }
 
-const std::string k12 = "12   ";
-
 TEST(EmulateListLine, EntryRows) {
+  const std::string a79 = std::string(79, 'A');
   const Case cases[] = {
-      {"plain name", k12, "\"HELLO\"" + std::string(11, ' '), "\"HELLO\"" + std::string(11, ' '),
-       k12, kNone},
-      {"reverse on after the closing quote", k12, "\"AB\""s + X(0x12) + "CD", "\"AB\"CD", k12,
+      {"reverse on after the closing quote", "\"AB\""s + X(0x12) + "CD", "\"AB\"CD",
        Mask({{9, 79}})},
-      {"reverse on inside quotes stays in the text", k12, "\"AB"s + X(0x12) + "\"CD",
-       "\"AB"s + X(0x12) + "\"CD", k12, kNone},
-      {"control byte before the opening quote counts as inside quotes", k12, X(0x12) + "\"A\"",
-       X(0x12) + "\"A\"", k12, kNone},
-      {"delete before the opening quote shortens the prefix", k12, X(0x14) + "\"AB\"" + X(0x12),
-       "\"AB\"", "12  ", Mask({{8, 79}})},
-      {"two deletes", k12, X(0x14) + X(0x14) + "\"AB\"" + X(0x12), "\"AB\"", "12 ",
-       Mask({{7, 79}})},
-      {"deletes erase the opening quote, which still counts", k12,
-       "\""s + X(0x14) + X(0x14) + "AB\"" + X(0x12), "AB\"", "12  ", Mask({{7, 79}})},
-      {"delete with an empty prefix does nothing", "", X(0x14) + "\"A\"" + X(0x12), "\"A\"", "",
-       Mask({{3, 79}})},
-      {"return inside quotes ends the quote", k12, "\"AB"s + X(0x0D) + X(0x12) + "CD", "\"ABCD",
-       k12, Mask({{8, 79}})},
-      {"quote after a return opens a new quote", k12, "\"AB"s + X(0x0D) + "\"" + X(0x12) + "\"",
-       "\"AB\""s + X(0x12) + "\"", k12, kNone},
-      {"shifted return inside quotes ends the quote", k12, "\"A"s + X(0x8D) + X(0x12) + "B", "\"AB",
-       k12, Mask({{7, 79}})},
-      {"reverse off after the closing quote", k12, "\"AB\""s + X(0x12) + "C" + X(0x92) + "D",
-       "\"AB\"CD", k12, Mask({{9, 9}})},
-      {"shifted return after the closing quote is reverse off", k12,
-       "\"A\""s + X(0x12) + "B" + X(0x8D) + "C", "\"A\"BC", k12, Mask({{8, 8}})},
-      {"return after the closing quote is reverse off", k12,
-       "\"A\""s + X(0x12) + "B" + X(0x0D) + "C", "\"A\"BC", k12, Mask({{8, 8}})},
-      {"cursor right outside quotes: a blank never reversed", k12,
-       "\"A\""s + X(0x12) + "B" + X(0x1D) + "C", "\"A\"B C", k12, Mask({{8, 8}, {10, 79}})},
-      {"cursor right inside quotes stays", k12, "\"A"s + X(0x1D) + "B\"", "\"A"s + X(0x1D) + "B\"",
-       k12, kNone},
-      {"cursor left outside quotes steps back", k12, "\"AB\""s + X(0x9D) + "X", "\"ABX", k12,
+      {"reverse on and off inside quotes stay in the text", "\"A"s + X(0x12) + X(0x92) + "\"CD",
+       "\"A"s + X(0x12) + X(0x92) + "\"CD", kNone},
+      {"a control byte before the opening quote counts as inside quotes", X(0x12) + "\"A\"",
+       X(0x12) + "\"A\"", kNone},
+      {"delete before the opening quote shortens the prefix", X(0x14) + "\"AB\"" + X(0x12),
+       "\"AB\"", Mask({{8, 79}}), "12  "},
+      {"deletes erase the opening quote, which still counts",
+       "\""s + X(0x14) + X(0x14) + "AB\"" + X(0x12), "AB\"", Mask({{7, 79}}), "12  "},
+      {"delete with an empty prefix does nothing", X(0x14) + "\"A\"" + X(0x12), "\"A\"",
+       Mask({{3, 79}}), "", ""},
+      {"return inside quotes ends the quote", "\"AB"s + X(0x0D) + X(0x12) + "CD", "\"ABCD",
+       Mask({{8, 79}})},
+      {"reverse off after the closing quote", "\"AB\""s + X(0x12) + "C" + X(0x92) + "D", "\"AB\"CD",
+       Mask({{9, 9}})},
+      {"shifted return after the closing quote is reverse off",
+       "\"A\""s + X(0x12) + "B" + X(0x8D) + "C", "\"A\"BC", Mask({{8, 8}})},
+      {"cursor right outside quotes: a blank never reversed",
+       "\"A\""s + X(0x12) + "B" + X(0x1D) + "C", "\"A\"B C", Mask({{8, 8}, {10, 79}})},
+      {"cursor right inside quotes stays", "\"A"s + X(0x1D) + "B\"", "\"A"s + X(0x1D) + "B\"",
        kNone},
-      {"cursor left inside quotes stays", k12, "\"A"s + X(0x9D) + "B", "\"A"s + X(0x9D) + "B", k12,
-       kNone},
-      {"delete outside quotes", k12, "\"AB\""s + X(0x14) + X(0x14) + "X", "\"AX", k12, kNone},
-      {"delete inside quotes", k12, "\"AB"s + X(0x14) + "X\"", "\"AX\"", k12, kNone},
-      {"other control bytes outside quotes are dropped", k12,
-       "\"A\""s + X(0x05) + X(0x11) + X(0x93) + X(0x9F) + X(0x01) + "B", "\"A\"B", k12, kNone},
-      {"entry rows never expand keywords", k12, "\"A\""s + X(0x99) + X(0x80) + "B", "\"A\"B", k12,
-       kNone},
-      {"bytes 0xA0-0xFF print as they are", k12, "\"A\""s + X(0xA1) + X(0xFF) + X(0xA0),
-       "\"A\""s + X(0xA1) + X(0xFF) + X(0xA0), k12, kNone},
-      {"a zero byte is never printed", k12, "\"A"s + X(0x00) + "B\"" + X(0x00), "\"AB\"", k12,
-       kNone},
-      {"cut at 80 columns", k12, "\"" + std::string(100, 'A'), "\"" + std::string(79, 'A'), k12,
-       kNone},
-      {"reverse columns beyond 79 are not recorded", "65535  ",
-       "\"" + std::string(70, 'A') + "\"" + X(0x12), "\"" + std::string(70, 'A') + "\"", "65535  ",
-       Mask({{79, 79}})},
-      {"a quote at column 80 is not shown but counts", "",
-       "\"" + std::string(79, 'A') + "\"" + X(0x14) + X(0x12), "\"" + std::string(78, 'A'), "",
-       Mask({{79, 79}})},
+      {"cursor left outside quotes steps back", "\"AB\""s + X(0x9D) + "X", "\"ABX", kNone},
+      {"delete outside quotes", "\"AB\""s + X(0x14) + X(0x14) + "X", "\"AX", kNone},
+      {"other control bytes outside quotes are dropped",
+       "\"A\""s + X(0x05) + X(0x11) + X(0x93) + X(0x9F) + X(0x01) + "B", "\"A\"B", kNone},
+      {"entry rows never expand keywords", "\"A\""s + X(0x99) + X(0x80) + "B", "\"A\"B", kNone},
+      {"bytes 0xA0-0xFF print as they are", "\"A\""s + X(0xA1) + X(0xFF) + X(0xA0),
+       "\"A\""s + X(0xA1) + X(0xFF) + X(0xA0), kNone},
+      {"a zero byte is never printed", "\"A"s + X(0x00) + "B\"" + X(0x00), "\"AB\"", kNone},
+      {"cut at 80 columns", "\"" + std::string(100, 'A'), "\"" + a79, kNone},
+      {"reverse columns beyond 79 are not recorded", "\"" + std::string(70, 'A') + "\"" + X(0x12),
+       "\"" + std::string(70, 'A') + "\"", Mask({{79, 79}}), "65535  ", "65535  "},
+      {"a quote at column 80 is not shown but counts", "\"" + a79 + "\"" + X(0x14) + X(0x12),
+       "\"" + a79.substr(1), Mask({{79, 79}}), "", ""},
   };
-  for (const Case& c : cases) Check(c);
+  for (const Case& c : cases) Check(c, false);
 }
-
-const std::string kName = "0 \"AB\"";  // a header up to the disk name's closing quote
 
 TEST(EmulateListLine, HeaderRow) {
+  const std::string name = "0 \"AB\"";  // a header up to the disk name's closing quote
+  const std::string full = "0 \"" + std::string(16, 'A') + "\"" + std::string(58, 'X');  // 78
+  const std::string reopened = "0 \"A"s + X(0x0D) + "\"" + std::string(75, 'X');         // 80
   const Case cases[] = {
-      {"GAMES", std::nullopt, "0 \"GAMES" + std::string(11, ' ') + "\" 01 2A",
-       "0 \"GAMES" + std::string(11, ' ') + "\" 01 2A", "", kHeaderCells},
-      {"token after the disk name is a keyword", std::nullopt, kName + X(0x99) + "1",
-       kName + "PRINT1", "", kHeaderCells},
-      {"0xA1 lists as itself", std::nullopt, kName + X(0xA1), kName + X(0xA1), "", kHeaderCells},
-      {"0x92 is WAIT, not reverse off", std::nullopt, kName + X(0x92), kName + "WAIT", "",
+      {"token after the disk name is a keyword", name + X(0x99) + "1", name + "PRINT1",
        kHeaderCells},
-      {"0x9D is CMD, not cursor left", std::nullopt, kName + X(0x9D), kName + "CMD", "",
+      {"0xA1 lists as itself", name + X(0xA1), name + X(0xA1), kHeaderCells},
+      {"0x92 is WAIT, not reverse off", name + X(0x92), name + "WAIT", kHeaderCells},
+      {"0x80 is END", name + X(0x80), name + "END", kHeaderCells},
+      {"tokens inside the disk name stay", "0 \"A"s + X(0x99) + "\"", "0 \"A"s + X(0x99) + "\"",
        kHeaderCells},
-      {"0x80 is END", std::nullopt, kName + X(0x80), kName + "END", "", kHeaderCells},
-      {"tokens inside the disk name stay", std::nullopt, "0 \"A"s + X(0x99) + "\"",
-       "0 \"A"s + X(0x99) + "\"", "", kHeaderCells},
-      {"return outside quotes is reverse off", std::nullopt, kName + X(0x0D) + "C", kName + "C", "",
-       Mask({{2, 5}})},
-      {"cursor right outside quotes", std::nullopt, kName + X(0x1D) + "C", kName + " C", "",
-       Mask({{2, 5}, {7, 79}})},
-      {"delete back to column 1 marks it reversed", std::nullopt, "0 \""s + X(0x14) + X(0x14) + "X",
-       "0X", "", Mask({{1, 79}})},
-      {"deletes back to column 0 empty the header", std::nullopt,
-       "0 \""s + X(0x14) + X(0x14) + X(0x14) + X(0x14), "", "", Mask({{0, 79}})},
-      {"return ends the name's quote; the next quote opens with keywords on", std::nullopt,
+      {"return outside quotes is reverse off", name + X(0x0D) + "C", name + "C", Mask({{2, 5}})},
+      {"cursor right outside quotes", name + X(0x1D) + "C", name + " C", Mask({{2, 5}, {7, 79}})},
+      {"delete back to column 1 marks it reversed", "0 \""s + X(0x14) + X(0x14) + "X", "0X",
+       Mask({{1, 79}})},
+      {"deletes back to column 0 empty the header", "0 \""s + X(0x14) + X(0x14) + X(0x14) + X(0x14),
+       "", Mask({{0, 79}})},
+      {"return ends the name's quote; the next quote opens with keywords on",
        "0 \"AB"s + X(0x0D) + "\"" + X(0x8D) + X(0x12) + "\"" + X(0x99),
-       "0 \"AB\"GOSUB"s + X(0x12) + "\"", "", Mask({{2, 4}})},
-      {"every later quote toggles keywords", std::nullopt, kName + "\"\"" + X(0x99),
-       kName + "\"\"PRINT", "", kHeaderCells},
-      {"inside a later quote without keywords 0x8D is a return", std::nullopt,
-       kName + "\"" + X(0x8D) + X(0x99), kName + "\"", "", Mask({{2, 6}})},
+       "0 \"AB\"GOSUB"s + X(0x12) + "\"", Mask({{2, 4}})},
+      {"every later quote toggles keywords", name + "\"\"" + X(0x99), name + "\"\"PRINT",
+       kHeaderCells},
+      {"inside a later quote without keywords 0x8D is a return", name + "\"" + X(0x8D) + X(0x99),
+       name + "\"", Mask({{2, 6}})},
+      // PRINT starts in column 78 and only "PR" fits; the column stays at 80, so one step back
+      // lands on column 79.
+      {"keyword cut at 80 columns", full + X(0x99) + "Z", full + "PR", kHeaderCells},
+      {"step back after the cut", full + X(0x99) + X(0x14) + "Q", full + "PQ", kHeaderCells},
+      // With the keyword flag set, at column 80 a shifted return neither expands nor ends the
+      // quote, so 0x92 after a step back stays in the text.
+      {"a keyword byte at column 80 is dropped", reopened + X(0x8D) + X(0x14) + X(0x92),
+       "0 \"A\"" + std::string(74, 'X') + X(0x92), Mask({{2, 3}})},
+      // After a quote at column 80 the row is inside quotes with keywords off: 0x8D is a return,
+      // prints nothing and clears column 79. Had the quote been ignored, or not toggled the
+      // keywords, 0x8D would print the "G" of GOSUB.
+      {"a quote at column 80 toggles keywords",
+       name + std::string(74, 'X') + "\"" + X(0x14) + X(0x8D), name + std::string(73, 'X'),
+       Mask({{2, 78}})},
   };
-  for (const Case& c : cases) Check(c);
+  for (const Case& c : cases) Check(c, true);
 }
 
-TEST(EmulateListLine, KeywordCutAtEightyColumns) {
-  // 20 columns of header, 58 more: PRINT starts in column 78 and only "PR" fits.
-  const std::string start = "0 \"" + std::string(16, 'A') + "\"" + std::string(58, 'X');
-  const std::string shown = start + "PR";
-  Check({"cut", std::nullopt, start + X(0x99) + "Z", shown, "", kHeaderCells});
-  // The column stays at 80: one step back lands on column 79.
-  Check({"step back after the cut", std::nullopt, start + X(0x99) + X(0x14) + "Q", start + "PQ", "",
-         kHeaderCells});
-}
-
-TEST(EmulateListLine, KeywordByteAtColumnEightyIsDropped) {
-  // Inside a quote opened after a return the keyword flag is set; at column 80 a shifted
-  // return neither expands nor ends the quote, so 0x92 after a step back stays in the text.
-  const std::string start = "0 \"A"s + X(0x0D) + "\"" + std::string(75, 'X');
-  ASSERT_EQ(start.size() - 1, 80u);
-  Check({"0x8D dropped", std::nullopt, start + X(0x8D) + X(0x14) + X(0x92),
-         "0 \"A\"" + std::string(74, 'X') + X(0x92), "", Mask({{2, 3}})});
-}
-
-TEST(EmulateListLine, QuoteAtColumnEightyTogglesKeywords) {
-  // After the quote at column 80 the row is inside quotes with keywords off: 0x8D is a return,
-  // prints nothing and clears column 79. Had the quote been ignored, or not toggled keywords,
-  // 0x8D would print the "G" of GOSUB.
-  const std::string start = kName + std::string(74, 'X');
-  ASSERT_EQ(start.size(), 80u);
-  Check({"quote at 80", std::nullopt, start + "\"" + X(0x14) + X(0x8D), start.substr(0, 79), "",
-         Mask({{2, 78}})});
-}
-
-TEST(ClearControlColumns, ControlBytesKeptInTheHeaderAreNotReversed) {
-  ReverseMap map;
-  ResetReverseMap(map);
-  const EmulatedLine line =
-      EmulateListLine(map, 0, "0 \"A"s + X(0x12) + X(0x92) + "B\" 01 2A", std::nullopt);
-  ClearControlColumns(map, 0, line.text, 0);
-  EXPECT_EQ(Cells(map, 0), Mask({{2, 3}, {6, 79}}));
-}
-
-TEST(ClearControlColumns, EntryColumnsStartAfterThePrefix) {
-  ReverseMap map;
-  ResetReverseMap(map);
-  const EmulatedLine line =
-      EmulateListLine(map, 1, X(0x14) + "\"A"s + X(0x1D) + "\"" + X(0x12), std::string_view(k12));
-  ASSERT_EQ(line.prefix, "12  ");
-  ClearControlColumns(map, 1, line.text, static_cast<int>(line.prefix.size()));
-  EXPECT_EQ(Cells(map, 1), Mask({{8, 79}}));
-  EXPECT_EQ(line.text, "\"A"s + X(0x1D) + "\"");
-  // The cursor-right byte kept inside the quotes is at column 4 + 2.
-  SetReverseRange(map, 1, 0, 79, true);
-  ClearControlColumns(map, 1, line.text, static_cast<int>(line.prefix.size()));
-  EXPECT_EQ(Cells(map, 1), Mask({{0, 5}, {7, 79}}));
-}
-
-}  // namespace
-}  // namespace quillane
-
-namespace quillane {
-namespace {
-
-// Any bytes at all, through any prefix: the text stays within 80 bytes without a zero byte, the
-// prefix only loses bytes at its end, and nothing outside the row is touched.
-TEST(EmulateListLine, ArbitraryBytesKeepTheLimits) {
-  std::uint32_t seed = 12345;
-  auto next = [&seed] {
-    seed = seed * 1664525u + 1013904223u;
-    return static_cast<std::uint8_t>(seed >> 24);
+TEST(SetReverseRange, BitOrderAndBounds) {
+  const struct {
+    int row, first, last;
+    bool on;
+    std::string cells;
+  } cases[] = {
+      {3, 7, 8, true, Mask({{7, 8}})},       // across a byte border
+      {3, 5, 4, true, kNone},                // first > last: nothing
+      {3, 80, 90, true, kNone},              // beyond column 79: nothing
+      {3, 78, 200, true, Mask({{78, 79}})},  // cut at column 79
+      {3, -3, 2, true, Mask({{0, 2}})},      // nothing before column 0
+      {-1, 0, 79, true, kNone},              // rows outside the map are ignored
+      {ReverseMap::kRows, 0, 79, true, kNone},
+      {3, 10, 20, false, Mask({{0, 9}, {21, 79}})},
   };
-  const std::string prefixes[] = {"0    ", "65535  ", ""};
-  for (int round = 0; round < 3000; ++round) {
-    std::string text(static_cast<std::size_t>(next() % 200), '\0');
-    for (char& c : text) c = static_cast<char>(next());
+  for (const auto& c : cases) {
     ReverseMap map;
-    ResetReverseMap(map);
-    const std::string& prefix = prefixes[round % 3];
-    const bool header = round % 4 == 0;
-    const int row = header ? 0 : 299;
-    const EmulatedLine line = header ? EmulateListLine(map, row, text, std::nullopt)
-                                     : EmulateListLine(map, row, text, std::string_view(prefix));
-    ClearControlColumns(map, row, line.text, static_cast<int>(line.prefix.size()));
-    ASSERT_LE(line.text.size(), 80u);
-    ASSERT_EQ(line.text.find('\0'), std::string::npos);
-    if (header) {
-      ASSERT_TRUE(line.prefix.empty());
-    } else {
-      ASSERT_EQ(prefix.compare(0, line.prefix.size(), line.prefix), 0);
-      ASSERT_EQ(Cells(map, 0), kHeaderCells);
-    }
-    ASSERT_EQ(Cells(map, header ? 1 : 298), kNone);
+    if (!c.on) SetReverseRange(map, 3, 0, 79, true);
+    SetReverseRange(map, c.row, c.first, c.last, c.on);
+    EXPECT_EQ(Cells(map, 3), c.cells) << c.row << ": " << c.first << ".." << c.last;
+    EXPECT_EQ(Cells(map, 2), kNone);
+    EXPECT_EQ(Cells(map, 4), kNone);
   }
+  ReverseMap map;
+  SetReverseRange(map, 3, 9, 9, true);
+  EXPECT_EQ(map.rows[3], (ReverseMap::Row{0x00, 0x02}));  // column 9: byte 1, bit 1
+}
+
+TEST(ClearControlColumns, ClearsControlCellsFromTheGivenColumnUpTo79) {
+  ReverseMap map;
+  SetReverseRange(map, 1, 0, 79, true);
+  // Control: 0x00-0x1F and 0x80-0xA0. Not: 0x20-0x7F and 0xA1-0xFF.
+  const std::string text = {'\x1F', '\x20', '\x7F', '\x80', '\x9F', '\xA0', '\xA1', '\xFF', '\x01'};
+  ClearControlColumns(map, 1, text, 5);
+  EXPECT_EQ(Cells(map, 1), Mask({{0, 4}, {6, 7}, {11, 12}, {14, 79}}));
+
+  SetReverseRange(map, 1, 0, 79, true);
+  ClearControlColumns(map, 1, std::string(200, '\x12'), 75);
+  EXPECT_EQ(Cells(map, 1), Mask({{0, 74}}));
+  EXPECT_EQ(map.rows[2], ReverseMap::Row{});
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QFileSystemModel;
+class QListView;
+class QTreeView;
+
+// The browser pane: a drive selector, a folder tree and a list of the folder's .d64 files,
+// coupled the way a user expects. Choosing a drive moves the tree to that drive, choosing a
+// folder in the tree shows its .d64 files (any letter case, nothing else), and selecting a file
+// in the list, by mouse or keyboard, announces its full path with FileSelected. Clicking the
+// file that is already selected announces it again, so it can be listed anew.
+//
+// The drives are the mounted volumes; the folder tree and the file list are views on the
+// toolkit's file-system model.
+class FileBrowser : public QObject {
+  Q_OBJECT
+
+ public:
+  FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files, QObject* parent = nullptr);
+
+  // Selects the drive that holds the folder, makes the folder the tree's current one and shows
+  // its files.
+  void SetFolder(const QString& path);
+  QString Folder() const { return folder_; }
+
+  QFileSystemModel* FolderModel() const { return folder_model_; }
+  QFileSystemModel* FileModel() const { return file_model_; }
+
+  // Fills the drive selector again from the mounted volumes.
+  void RefreshDrives();
+
+ signals:
+  void FileSelected(const QString& path);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ChooseDrive(int row);
+  void ShowRoot(const QString& root);
+  void ShowFiles(const QString& folder);
+  void SelectDriveOf(const QString& path);
+  void KeepInView();
+
+  QComboBox* drives_;
+  QTreeView* folders_;
+  QListView* files_;
+  QFileSystemModel* folder_model_;
+  QFileSystemModel* file_model_;
+  QString folder_;
+  QString root_;
+  QString scroll_to_;  // the folder to bring into view once the model has read its parent
+  QModelIndex current_at_press_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+// The sizes the main window takes when it is first shown. The listing draws each character in
+// a square cell as high as one item of the list; the 8 x 8 glyphs of the C64 are drawn 1:1
+// below 120 dots per inch and doubled from 120 up, never at a fractional scale, and the window
+// is made wide enough for the browser pane and the listing at that size.
+struct FormSizes {
+  int item_height;
+  int client_width;
+};
+
+constexpr FormSizes SizesForDotsPerInch(int dots_per_inch) {
+  return dots_per_inch < 120 ? FormSizes{8, 533} : FormSizes{16, 667};
+}

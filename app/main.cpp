@@ -1,0 +1,25 @@
+// Quillane_Light: the directory of a Commodore 1541 disk image (.D64) as a C64 lists it.
+#include <QApplication>
+#include <QGuiApplication>
+
+#include "ApplicationTitle.h"
+#include "QtFontPlatform.h"
+#include "uAbout.h"
+#include "uMainForm.h"
+
+int main(int argc, char** argv) {
+  // The listing's 8 x 8 glyphs must never be scaled by a fraction: screens scaled by 125% or
+  // 150% get a whole-numbered device pixel ratio, and the window itself doubles the cells from
+  // 120 dots per inch up.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+  QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+
+  QtFontPlatform font_platform;
+  TfMainForm fMainForm(font_platform, QCoreApplication::applicationDirPath());
+  TfAbout fAbout(&fMainForm);
+  fMainForm.SetAbout(&fAbout);
+  fMainForm.show();
+  return application.exec();
+}

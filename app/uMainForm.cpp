@@ -1,0 +1,177 @@
+#include "uMainForm.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QKeySequence>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "ApplicationTitle.h"
+#include "CommandLineImage.h"
+#include "FileBrowser.h"
+#include "FormSizes.h"
+#include "ListingDelegate.h"
+#include "ListingModel.h"
+#include "ListingView.h"
+#include "uAbout.h"
+#include "uFileDialog.h"
+#include "ui_uMainForm.h"
+
+// The icon lives in the resources of a static library; they must be registered by hand, and
+// the macro only works outside a namespace.
+static void RegisterAppResources() {
+  Q_INIT_RESOURCE(quillane);
+}
+
+TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::TfMainForm>()),
+      fonts_(font_platform),
+      messages_(this) {
+  RegisterAppResources();
+  ui_->setupUi(this);
+  setWindowTitle(QString::fromLatin1(ApplicationTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/quillane-light.png")));
+
+  // The platform's windows have no system menu a program can extend, so "About..." is a
+  // button at the right end of the bottom strip, also on F1.
+  connect(ui_->AboutButton, &QPushButton::clicked, this, &TfMainForm::AboutClick);
+  auto* about_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  about_key->setContext(Qt::WindowShortcut);
+  connect(about_key, &QShortcut::activated, this, &TfMainForm::AboutClick);
+
+  fonts_.Install(program_folder);
+
+  // Created once and only hidden between showings, so each keeps its "Don't ask me again"
+  // box, its last answer and (kind 6) its last layout choice for the whole run.
+  fCrosslinkDialog_ = new TfFileDialog(this, quillane::kCrosslinkPrompt);
+  fFilesizeDialog_ = new TfFileDialog(this, quillane::kFilesizePrompt);
+  fExtBamDialog_ = new TfFileDialog(this, quillane::kExtBamPrompt);
+  prompts_ = std::make_unique<quillane::DialogImagePrompts>(*fFilesizeDialog_, *fExtBamDialog_);
+  // The lister builds the sector table and holds the reverse-video map and the BASIC keyword
+  // table it expands tokens with.
+  lister_ = std::make_unique<quillane::DirectoryLister>(*fCrosslinkDialog_, messages_);
+
+  listing_ = new ListingModel(this);
+  // The face is chosen from RadioButton1 each time a row is drawn.
+  delegate_ = new ListingDelegate(
+      lister_->reverse_map(), [upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
+  ui_->ListBox1->setModel(listing_);
+  ui_->ListBox1->SetListingDelegate(delegate_);
+  connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RadioButton1Click();
+  });
+  connect(ui_->RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RadioButton2Click();
+  });
+
+  browser_ = new FileBrowser(ui_->DriveComboBox1, ui_->DirectoryListBox1, ui_->FileListBox1, this);
+  connect(browser_, &FileBrowser::FileSelected, this, &TfMainForm::FileListBox1Click);
+  browser_->SetFolder(QDir::currentPath());
+
+  // The browser pane keeps its width when the window grows; the listing takes the rest.
+  ui_->Splitter1->setStretchFactor(0, 0);
+  ui_->Splitter1->setStretchFactor(1, 1);
+  ui_->Splitter1->setSizes({185, width() - 185});
+  ui_->Splitter2->setStretchFactor(0, 1);
+  ui_->Splitter2->setStretchFactor(1, 0);
+  ui_->Splitter2->setSizes({height(), 268});
+  connect(ui_->Splitter1, &QSplitter::splitterMoved, this, &TfMainForm::Splitter1Moved);
+
+  ui_->DirectoryListBox1->setFocus();
+  arguments_ = QCoreApplication::arguments();
+}
+
+TfMainForm::~TfMainForm() = default;
+
+void TfMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+}
+
+void TfMainForm::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QWidget::closeEvent(event);
+}
+
+int TfMainForm::DotsPerInch() const {
+  return dots_per_inch_ > 0 ? dots_per_inch_ : logicalDpiY();
+}
+
+void TfMainForm::FormShow() {
+  const FormSizes sizes = SizesForDotsPerInch(DotsPerInch());
+  ui_->ListBox1->SetItemHeight(sizes.item_height);
+  resize(sizes.client_width, height());
+  PlaceOnScreen();
+  Splitter1Moved();
+
+  // The list is still empty here: nothing has been listed yet.
+  const QString image = CommandLineImage(arguments_);
+  if (!image.isEmpty()) ListImage(image);
+}
+
+// Centred on the screen. On a screen too small for the window (a high scale on a small
+// display) it is made to fit, and its top-left corner stays on the screen, so that the title
+// bar can always be reached.
+void TfMainForm::PlaceOnScreen() {
+  const QScreen* where = screen();
+  if (where == nullptr) return;
+  const QRect area = where->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  const QSize least = minimumSizeHint();
+  resize(std::max(least.width(), std::min(width(), area.width() - frame.width())),
+         std::max(least.height(), std::min(height(), area.height() - frame.height())));
+  QRect outer = frameGeometry();
+  outer.moveCenter(area.center());
+  move(std::max(outer.left(), area.left()), std::max(outer.top(), area.top()));
+}
+
+void TfMainForm::FileListBox1Click(const QString& path) {
+  // A prompt of the listing in progress is open; the file list cannot have been clicked, but
+  // the file system can change under it. The listing in progress goes on undisturbed.
+  if (listing_in_progress_) return;
+  // The old listing goes at once, also when the new file turns out not to be listable.
+  listing_->Clear();
+  if (!path.isEmpty()) ListImage(path);
+}
+
+// Opens, classifies, walks and closes; a file that cannot be opened leaves the list empty,
+// without a word.
+void TfMainForm::ListImage(const QString& path) {
+  listing_in_progress_ = true;
+  lister_->ListImage(QFile::encodeName(path).toStdString(), *prompts_, *listing_);
+  listing_in_progress_ = false;
+}
+
+void TfMainForm::Splitter1Moved() {
+  ui_->DriveComboBox1->resize(ui_->DirectoryListBox1->width(), ui_->DriveComboBox1->height());
+}
+
+// Switching only repaints: the rows, the reverse-video map, the scroll position and the selection
+// stay as they are.
+void TfMainForm::RadioButton1Click() {
+  ui_->ListBox1->RepaintNow();
+}
+
+void TfMainForm::RadioButton2Click() {
+  ui_->ListBox1->RepaintNow();
+}
+
+void TfMainForm::AboutClick() {
+  if (fAbout_) fAbout_->exec();
+}
+
+// Nothing is saved: no window position, folder, selection or character set.
+void TfMainForm::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  fonts_.Remove();
+}

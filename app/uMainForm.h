@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "CharsetFonts.h"
+#include "DirectoryLister.h"
+#include "ImagePrompts.h"
+#include "QtMessageBox.h"
+#include "uAbout.h"
+
+namespace Ui {
+class TfMainForm;
+}
+class FileBrowser;
+class ListingDelegate;
+class ListingModel;
+class TfFileDialog;
+
+// The main window: the browser pane on the left, the listing on the right, the character-set
+// switch and the "About..." button below. It owns everything that lasts from one listing to the
+// next: the registered fonts, the three prompt windows (so that their "Don't ask me again"
+// boxes last for the run), the directory lister with its sector table and reverse-video map,
+// and the listing's rows.
+class TfMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Construction installs the character-set fonts from program_folder through the platform,
+  // then creates the crosslink, file-size and extended-BAM prompts (kinds 3, 4 and 6) and the
+  // directory lister, in that order.
+  TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent = nullptr);
+  ~TfMainForm() override;
+
+  // The About box that the "About..." command shows (fAbout, created after this window).
+  void SetAbout(TfAbout* about) { fAbout_ = about; }
+  // The command line FormShow looks at; the application's own arguments unless set.
+  void SetArguments(const QStringList& arguments) { arguments_ = arguments; }
+  // The dots per inch FormShow sizes the window for; 0 (the default) asks the window's screen.
+  void SetDotsPerInch(int dots_per_inch) { dots_per_inch_ = dots_per_inch; }
+
+  // Handlers, named after control and event.
+  void FormShow();
+  void FileListBox1Click(const QString& path);
+  void Splitter1Moved();
+  void RadioButton1Click();
+  void RadioButton2Click();
+  void AboutClick();
+  void FormClose();
+
+  // What the handlers work on.
+  TfFileDialog* fCrosslinkDialog() const { return fCrosslinkDialog_; }
+  TfFileDialog* fFilesizeDialog() const { return fFilesizeDialog_; }
+  TfFileDialog* fExtBamDialog() const { return fExtBamDialog_; }
+  const CharsetFonts& Fonts() const { return fonts_; }
+  ListingModel* Listing() const { return listing_; }
+  ListingDelegate* Delegate() const { return delegate_; }
+  FileBrowser* Browser() const { return browser_; }
+  const quillane::ReverseMap& ReverseMap() const { return lister_->reverse_map(); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  int DotsPerInch() const;
+  void PlaceOnScreen();
+  void ListImage(const QString& path);
+
+  std::unique_ptr<Ui::TfMainForm> ui_;
+  CharsetFonts fonts_;
+  TfFileDialog* fCrosslinkDialog_ = nullptr;
+  TfFileDialog* fFilesizeDialog_ = nullptr;
+  TfFileDialog* fExtBamDialog_ = nullptr;
+  QtMessageBox messages_;
+  std::unique_ptr<quillane::DialogImagePrompts> prompts_;
+  std::unique_ptr<quillane::DirectoryLister> lister_;
+  ListingModel* listing_ = nullptr;
+  ListingDelegate* delegate_ = nullptr;
+  FileBrowser* browser_ = nullptr;
+  QPointer<TfAbout> fAbout_;
+  QStringList arguments_;
+  int dots_per_inch_ = 0;
+  bool shown_ = false;
+  bool closed_ = false;
+  bool listing_in_progress_ = false;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+// Answers modal windows from a test as a user would: once a modal window is up and active,
+// `answer` gets it and is expected to close it. A window left open for three seconds is hidden
+// and fails the test, so a wrong answer fails instead of hanging.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <functional>
+#include <vector>
+
+class ModalAnswerer {
+ public:
+  explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || modal == last_) {
+        if (modal != nullptr && since_.elapsed() > 3000) {
+          modal->hide();
+          ADD_FAILURE() << "a modal window was left open";
+        }
+        return;
+      }
+      last_ = modal;
+      since_.start();
+      shown.push_back(modal);
+      modal->activateWindow();  // keys go where the keyboard focus is
+      if (QTest::qWaitForWindowActive(modal, 1000)) answer_(modal);
+      if (!modal->isVisible()) last_ = nullptr;
+    });
+    timer_.start(10);
+  }
+  std::vector<QWidget*> shown;  // each showing, in order
+
+ private:
+  std::function<void(QWidget*)> answer_;
+  QTimer timer_;
+  QWidget* last_ = nullptr;
+  QElapsedTimer since_;
+};
+
+// A key pressed where the keyboard focus is, and the title bar's close box.
+inline void PressKey(QWidget* window, Qt::Key key) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : window, key);
+}
+inline void CloseBox(QWidget* window) {
+  window->windowHandle()->close();
+}
