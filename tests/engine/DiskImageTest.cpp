@@ -60,6 +60,67 @@ TEST(DiskImageTest, ReadsTheFileInPagesAndNeverTwice) {
   EXPECT_EQ(image.OsBytesRead(), 2u * 4096u);
 }
 
+// A run of bytes reads as that many single reads would: the same bytes, the same position, and
+// a short count where the image ends.
+TEST(DiskImageTest, ReadBytesIsARunOfReadByte) {
+  std::vector<std::uint8_t> bytes(10000);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  TempFile file(bytes);
+  struct Case {
+    std::int64_t at;
+    std::size_t count;
+    std::size_t expected_read;
+  };
+  const Case cases[] = {
+      {0x10, 16, 16},  // inside a page
+      {4090, 16, 16},  // across the boundary of two pages
+      {9995, 16, 5},   // runs off the end
+      {10000, 2, 0},   // at the end
+      {-1, 4, 0},      // before the start
+  };
+  for (const bool from_file : {true, false}) {
+    DiskImage runs = DiskImage::FromBytes(bytes);
+    DiskImage singles = DiskImage::FromBytes(bytes);
+    if (from_file) {
+      ASSERT_TRUE(runs.Open(file.path()));
+      ASSERT_TRUE(singles.Open(file.path()));
+    }
+    for (const Case& c : cases) {
+      // Read something elsewhere first, so the page in hand is not the one asked for.
+      runs.SeekTo(8000);
+      runs.ReadByte();
+      runs.SeekTo(c.at);
+      singles.SeekTo(c.at);
+      std::vector<std::uint8_t> got(c.count, 0xEE);
+      EXPECT_EQ(runs.ReadBytes(got), c.expected_read) << c.at;
+      for (std::size_t i = 0; i < c.expected_read; ++i) {
+        EXPECT_EQ(got[i], singles.ReadByte()) << c.at << "+" << i;
+      }
+      EXPECT_EQ(runs.Position(), singles.Position()) << c.at;
+    }
+  }
+}
+
+// The page buffers outlive a close: the next file must never see the last one's bytes.
+TEST(DiskImageTest, ReopeningReadsTheNewFileOnly) {
+  const std::vector<std::uint8_t> first(9000, 0x11);
+  const std::vector<std::uint8_t> second(5000, 0x22);
+  TempFile first_file(first);
+  TempFile second_file(second);
+  DiskImage image;
+  ASSERT_TRUE(image.Open(first_file.path()));
+  image.SeekTo(8999);
+  EXPECT_EQ(image.ReadByte(), 0x11);
+  image.SeekTo(0);
+  EXPECT_EQ(image.ReadByte(), 0x11);
+  ASSERT_TRUE(image.Open(second_file.path()));
+  EXPECT_EQ(image.ReadByte(), 0x22);
+  image.SeekTo(4999);
+  EXPECT_EQ(image.ReadByte(), 0x22);
+  image.SeekTo(8999);  // held by the first file, beyond the end of this one
+  EXPECT_EQ(image.ReadByte(), -1);
+}
+
 TEST(DiskImageTest, OnlyRegularFilesOpen) {
   const std::string dir = ::testing::TempDir() + "quillane-open-test";
   std::filesystem::remove_all(dir);
