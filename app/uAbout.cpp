@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPalette>
 
+#include "DialogLook.h"
 #include "ui_uAbout.h"
 
 // The picture is compiled into the app library; a static library needs its resources named.
@@ -15,14 +16,9 @@ static void InitAboutResources() {
 TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbout>()) {
   InitAboutResources();
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+  ApplyDialogLook(*this);
 
-  // The layout is designed in pixels for the standard dialog font, 11 pixels high; the name
-  // and the edition label use a display face 19 pixels high.
-  QFont dialogFont = font();
-  dialogFont.setPixelSize(11);
-  setFont(dialogFont);
+  // The name and the edition label use a display face 19 pixels high.
   QFont displayFont(QStringLiteral("Serif"));
   displayFont.setStyleHint(QFont::Serif);
   displayFont.setPixelSize(19);

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QRadioButton>
 
+#include "DialogLook.h"
 #include "ui_uFileDialog.h"
 
 namespace {
@@ -17,13 +18,7 @@ constexpr int kExtBamClientHeight = 192;
 TfFileDialog::TfFileDialog(QWidget* owner, int kind)
     : QDialog(owner), ui(std::make_unique<Ui::TfFileDialog>()), kind_(kind) {
   ui->setupUi(this);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-
-  // The layout is designed in pixels for the standard dialog font, 11 pixels high.
-  QFont dialogFont = font();
-  dialogFont.setPixelSize(11);
-  setFont(dialogFont);
+  ApplyDialogLook(*this);
 
   QPalette editPalette = ui->Edit1->palette();
   editPalette.setColor(QPalette::Base, editPalette.color(QPalette::Button));
