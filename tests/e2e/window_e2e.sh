@@ -10,7 +10,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export program=$1 here=$2 work glyphs=$2/../../display/fonts/upper.glyphs
-python3 "$here/make_image.py" "$work/e2e.d64"
+/usr/bin/python3 "$here/make_image.py" "$work/e2e.d64"
 
 # On the virtual display, which may take a moment to answer: start the window, then grab.
 cat > "$work/inside.sh" << 'INSIDE'
@@ -21,7 +21,7 @@ for _ in $(seq 60); do
   sleep 0.2
   kill -0 $pid 2> /dev/null || { echo "quillane-light ended early:"; cat "$work/program.log"; exit 1; }
   xwd -root -silent > "$work/shot.xwd" 2> /dev/null && convert "$work/shot.xwd" "$work/shot.ppm" &&
-    python3 "$here/check_listing.py" "$work/shot.ppm" "$glyphs" > "$work/check.log" && exit 0
+    /usr/bin/python3 "$here/check_listing.py" "$work/shot.ppm" "$glyphs" > "$work/check.log" && exit 0
 done
 cat "$work/check.log"
 exit 1
