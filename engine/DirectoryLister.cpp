@@ -154,7 +154,10 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 ListOutcome DirectoryLister::ListImage(const std::string& path, ImagePrompts& prompts,
                                        ListingList& list, std::string* open_error,
                                        GeometryMode* mode) {
-  DiskImage& image = image_;
+  // The lister's own image keeps its page buffers from file to file. A listing started while
+  // another waits on a prompt (a nested event loop) gets an image of its own.
+  DiskImage nested;
+  DiskImage& image = image_.IsOpen() ? nested : image_;
   if (!image.Open(path, open_error)) return ListOutcome::CannotOpen;
   const GeometryMode classified = ClassifyImage(image, path, prompts);
   if (mode) *mode = classified;

@@ -251,3 +251,59 @@ TEST_F(DirectoryWalkTest, ListImageOutcomes) {
 
 }  // namespace
 }  // namespace quillane
+
+namespace quillane {
+namespace {
+
+// Standard-size images ask nothing.
+class NoPrompts final : public ImagePrompts {
+ public:
+  void ReportUnsupportedSize(const std::string&) override {}
+  GeometryAnswer AskGeometryMode(const std::string&) override { return {}; }
+};
+
+// A crosslink prompt whose showing lists another image with the same lister, as a window's
+// file list could while the prompt's nested event loop runs.
+class ListingWhileAsked final : public PromptDialog {
+ public:
+  DirectoryLister* lister = nullptr;
+  std::string other_path;
+  test::VectorListingList other_rows;
+  int Kind() const override { return kCrosslinkPrompt; }
+  void SetEdit1(const std::string&) override {}
+  void SetLabel1(const std::string&) override {}
+  int ShowModal() override {
+    NoPrompts prompts;
+    lister->ListImage(other_path, prompts, other_rows);
+    ticked_ = true;  // "List Anyway" with the box ticked
+    return kPromptGoOn;
+  }
+  bool CheckBox1() const override { return ticked_; }
+  int ModalResult() const override { return ticked_ ? kPromptGoOn : 0; }
+  int DosVariant() const override { return 1; }
+
+ private:
+  bool ticked_ = false;
+};
+
+TEST(DirectoryListerTest, AListingStartedWhileAPromptWaitsLeavesTheRunningOneIntact) {
+  const auto outer = ImageBuilder::Blank35()
+                         .Link(18, 1, 18, 1)  // links to itself: the prompt comes first
+                         .SetEntry(18, 1, 0, {.name = "OUTER"})
+                         .WriteTemp();
+  const auto inner = ImageBuilder::Blank35().SetEntry(18, 1, 0, {.name = "INNER"}).WriteTemp();
+  ListingWhileAsked dialog;
+  test::RecordingMessageBox messages;
+  DirectoryLister lister(dialog, messages);
+  dialog.lister = &lister;
+  dialog.other_path = inner.path();
+
+  NoPrompts prompts;
+  test::VectorListingList rows;
+  EXPECT_EQ(lister.ListImage(outer.path(), prompts, rows), ListOutcome::Listed);
+  EXPECT_EQ(rows.rows, (Rows{kBlankHeader, Row(1, "OUTER"), kBlankFree}));
+  EXPECT_EQ(dialog.other_rows.rows, (Rows{kBlankHeader, Row(1, "INNER"), kBlankFree}));
+}
+
+}  // namespace
+}  // namespace quillane
