@@ -62,6 +62,7 @@ void ScaleDesignedSizes(QWidget& window, double factor) {
   for (QWidget* widget : widgets) {
     const QString name = widget->objectName();
     if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+    if (widget->window() != &window) continue;  // a window of its own scales itself
     const QSize size = Scaled(widget->size(), factor);
     widget->setMinimumSize(Scaled(widget->minimumSize(), factor));
     widget->setMaximumSize(Scaled(widget->maximumSize(), factor));
