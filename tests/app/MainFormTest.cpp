@@ -130,6 +130,9 @@ TEST(MainForm, PromptsOfAllThreeKindsAnsweredAcrossImages) {
     const auto rows = w.Rows();
     ASSERT_EQ(rows.size(), step.rows);
     EXPECT_TRUE(rows.empty() || rows[0].ends_with(step.header_end)) << rows[0];
+    // The header in reverse video from its quote on.
+    EXPECT_EQ(w.form.Listing()->IsReversed(0, 2) && !w.form.Listing()->IsReversed(0, 1),
+              step.rows > 0);
   }
 }
 
