@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QWindow>
 
 #include "ApplicationTitle.h"
 #include "CommandLineImage.h"
@@ -108,13 +109,16 @@ void TfMainForm::showEvent(QShowEvent* event) {
   }
 }
 
-// The first painting after the window is first shown: it is mapped and painted, so a prompt
-// that the command-line image raises opens over it.
-void TfMainForm::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
-  if (!list_when_painted_) return;
-  list_when_painted_ = false;
-  QMetaObject::invokeMethod(this, &TfMainForm::ListCommandLineImage, Qt::QueuedConnection);
+// The window system has mapped the window and it is being painted: a prompt that the
+// command-line image raises opens over it. (The toolkit may paint a window before the window
+// manager has mapped it, so the paint alone does not tell.)
+bool TfMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (list_when_exposed_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+      windowHandle()->isExposed()) {
+    list_when_exposed_ = false;
+    QMetaObject::invokeMethod(this, &TfMainForm::ListCommandLineImage, Qt::QueuedConnection);
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TfMainForm::closeEvent(QCloseEvent* event) {
@@ -136,7 +140,8 @@ void TfMainForm::FormShow() {
   CentreOnScreen(*this, true);
   Splitter1Moved();
   // The image named on the command line is listed once the window is on the screen.
-  list_when_painted_ = true;
+  list_when_exposed_ = true;
+  windowHandle()->installEventFilter(this);
 }
 
 // The list is still empty here: nothing has been listed yet.

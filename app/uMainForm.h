@@ -63,7 +63,7 @@ class TfMainForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -86,7 +86,7 @@ class TfMainForm : public QWidget {
   CommandLine arguments_;
   int dots_per_inch_ = 0;
   bool shown_ = false;
-  bool list_when_painted_ = false;
+  bool list_when_exposed_ = false;
   bool closed_ = false;
   bool listing_in_progress_ = false;
 };

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # End to end: the real quillane-light on a virtual X display, named on its command line a
 # 40-track image whose extended BAM no layout recognises. The layout question must open over the
-# main window, which is then already mapped, and each window must carry exactly its caption.
+# main window, which the window manager has then already mapped; each window must carry exactly
+# its caption, and the question's title bar may offer no minimise or maximise button.
 # Usage: window_e2e.sh <quillane-light> <folder of this script> [screenshot to keep]
 # Exits 77 (skipped) when a tool is missing.
 set -euo pipefail
-for tool in xvfb-run xwininfo xprop; do
+for tool in xvfb-run xwininfo xprop openbox; do
   command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -14,6 +15,8 @@ truncate -s 196608 "$work/forty.d64"
 export program=$1 work shot=${3:-}
 
 cat > "$work/inside.sh" << 'INSIDE'
+openbox > /dev/null 2>&1 &
+sleep 1
 QT_QPA_PLATFORM=xcb "$program" "$work/forty.d64" > "$work/program.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2> /dev/null; wait $pid 2> /dev/null' EXIT
@@ -35,6 +38,11 @@ for window in "$prompt=Extended BAM could not be detected..." "$main=Quillane_Li
   name=$(xprop -id "${window%%=*}" _NET_WM_NAME)
   [[ $name == "_NET_WM_NAME(UTF8_STRING) = \"${window#*=}\"" ]] || { echo "caption: $name"; exit 1; }
 done
+# _MOTIF_WM_HINTS: flags, functions (all 0x1, minimise 0x8, maximise 0x10), decorations (all 0x1,
+# minimise 0x20, maximise 0x40).
+read -r _ _ _ functions decorations _ <<< "$(xprop -id "$prompt" _MOTIF_WM_HINTS | tr -d ,)"
+((functions & 0x19 || decorations & 0x61)) && { echo "the question offers minimise or maximise"; exit 1; }
+exit 0
 INSIDE
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inside.sh"
