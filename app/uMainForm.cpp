@@ -141,7 +141,7 @@ void TfMainForm::FormShow() {
   Splitter1Moved();
   // The image named on the command line is listed once the window is on the screen.
   list_when_exposed_ = true;
-  windowHandle()->installEventFilter(this);
+  if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
 }
 
 // The list is still empty here: nothing has been listed yet.

@@ -23,8 +23,9 @@ constexpr CharsetTable MakeTextHalf(bool lower_case) {
 }
 
 // Screen codes 0x40-0x7F of the upper-case/graphics set: the shifted and Commodore-key
-// graphics. Lines the C64 draws off the cell's middle use the one-eighth blocks of the Legacy
-// Computing block, counted from the top (horizontal) or the left (vertical).
+// graphics, as the Legacy Computing block maps them. The straight lines the C64 draws two pixels
+// thick are one-eighth blocks, counted from the top (horizontal) or the left (vertical); only
+// 0x40 and 0x5D keep the box-drawing lines.
 constexpr std::array<char32_t, 64> kUpperGraphicsHigh{
     U'\u2500',      // 40 horizontal line, middle
     U'\u2660',      // 41 spade

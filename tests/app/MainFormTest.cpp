@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QDir>
 #include <QAbstractButton>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QListView>
 #include <QSplitter>
