@@ -68,6 +68,7 @@ void ListingListBox::SetItemHeight(int height) {
 }
 
 void ListingListBox::RepaintNow() {
+  executeDelayedItemsLayout();
   viewport()->repaint();
 }
 
