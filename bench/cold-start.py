@@ -5,10 +5,11 @@ the first frame on the screen (the listing's blue background appears) and to the
 centred window's listing crosses; the program is not asked for anything.
 
 Usage, on a virtual display of its own:
-  xvfb-run -a -s "-screen 0 800x600x24" bench/cold-start.py RUNS IMAGE PROGRAM [PROGRAM...]
+  xvfb-run -a -s "-screen 0 800x600x24" \
+      bench/cold-start.py RUNS IMAGE PROGRAM [PROGRAM...]
 Several programs (say, two builds) take turns, so that a changing load on the machine falls on
-each alike. Prints each run, the medians and the least times in milliseconds; one unmeasured run of each program
-first fills the caches.
+each alike. Prints each run, the medians and the least times in milliseconds; one unmeasured
+run of each program first fills the caches. The screen is looked at every half millisecond.
 """
 import ctypes
 import statistics
