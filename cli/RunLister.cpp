@@ -11,28 +11,12 @@
 namespace quillane::cli {
 namespace {
 
-AnsweringDialog::Answer CrosslinkAnswerOf(CrosslinkAnswer choice) {
-  switch (choice) {
-    case CrosslinkAnswer::Abort:
-      return {kPromptStop, false, 1};
-    case CrosslinkAnswer::List:
-      return {kPromptGoOn, false, 1};
-    case CrosslinkAnswer::ListOnce:
-      break;
-  }
-  return {kPromptGoOn, true, 1};
-}
-
-AnsweringDialog::Answer LayoutAnswerOf(int layout) {
-  if (layout < 1 || layout > 4) return {kPromptStop, false, 1};
-  return {kPromptGoOn, true, layout};
-}
-
 int ExitStatusOf(ListOutcome outcome) {
   switch (outcome) {
     case ListOutcome::Listed:
       return kExitListed;
     case ListOutcome::CannotOpen:
+    case ListOutcome::Unreadable:
       return kExitCannotOpen;
     case ListOutcome::NotListable:
       return kExitNotListable;
@@ -47,26 +31,21 @@ int RunLister(const CliOptions& options, bool out_is_terminal, std::FILE* out, s
                                (options.color == ColorChoice::Auto && out_is_terminal);
 
   ListingPrinter printer(options, reverse_as_ansi, out, err);
-  auto report = [&printer](const AnsweringDialog& dialog) {
-    printer.Prompt(dialog.Kind(), dialog.Edit1(), dialog.Label1());
-  };
-  AnsweringDialog crosslink_dialog(kCrosslinkPrompt, "", CrosslinkAnswerOf(options.crosslinks),
-                                   report);
-  AnsweringDialog filesize_dialog(kFilesizePrompt, "Unsupported Filesize...",
-                                  {kPromptGoOn, false, 1}, report);
-  AnsweringDialog ext_bam_dialog(kExtBamPrompt,
-                                 "The Extended BAM could not be detected. Handle this Image as:",
-                                 LayoutAnswerOf(options.layout), report);
-  DialogImagePrompts prompts(filesize_dialog, ext_bam_dialog);
-  DirectoryLister lister(crosslink_dialog, printer);
+  AnsweringDialog answers(options, [&printer](Question question, const std::string& file_name,
+                                              const std::string& message) {
+    printer.Prompt(question, file_name, message);
+  });
+  ImagePrompts prompts(answers);
+  DirectoryLister lister(prompts, printer);
 
   int status = kExitListed;
   for (const std::string& path : options.images) {
     printer.BeginImage(path);
     std::string reason;
-    const ListOutcome outcome =
-        lister.ListImage(path, prompts, printer, &reason, printer.ModeSlot());
-    if (outcome == ListOutcome::CannotOpen) printer.Unreadable(path, reason);
+    const ListOutcome outcome = lister.ListImage(path, printer, &reason, printer.ModeSlot());
+    if (outcome == ListOutcome::CannotOpen || outcome == ListOutcome::Unreadable) {
+      printer.Unreadable(path, reason);
+    }
     printer.EndImage(outcome);
     status = std::max(status, ExitStatusOf(outcome));
   }
