@@ -1,0 +1,108 @@
+// The picture renderer against the window's own listing list, grabbed offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QImage>
+#include <string>
+#include <vector>
+
+#include "DirectoryLister.h"
+#include "ListingDelegate.h"
+#include "ListingFakes.h"
+#include "ListingModel.h"
+#include "ListingPicture.h"
+#include "ListingView.h"
+#include "ScriptedPromptDialog.h"
+
+namespace quillane {
+namespace {
+
+struct Listing {
+  std::vector<std::string> texts;
+  ReverseMap map;
+};
+
+// All 256 byte codes, 32 to a row, first in normal cells, then again with every bit set.
+Listing EveryByte() {
+  Listing listing;
+  for (int copy = 0; copy < 2; ++copy) {
+    for (int first = 0; first < 256; first += 32) {
+      std::string text;
+      for (int b = first; b < first + 32; ++b) text += static_cast<char>(b);
+      if (copy == 1) listing.map.rows[listing.texts.size()].fill(0xFF);
+      listing.texts.push_back(text);
+    }
+  }
+  return listing;
+}
+
+Listing DemoDisk() {
+  test::ScriptedPromptDialog dialog(kCrosslinkPrompt);
+  test::RecordingMessageBox messages;
+  DirectoryLister lister(dialog, messages);
+  DialogImagePrompts prompts(dialog, dialog);
+  test::VectorListingList list;
+  EXPECT_EQ(lister.ListImage(QL_SOURCE_DIR "/samples/demo.d64", prompts, list),
+            ListOutcome::Listed);
+  return {{list.rows.begin(), list.rows.end()}, lister.reverse_map()};
+}
+
+// The listing in a ListingListBox exactly `columns` cells wide and as tall as its rows, as the
+// window draws it; no row is current, so no focus frame.
+QImage GrabWindowListing(const Listing& listing, Charset charset, int side, int columns) {
+  ListingModel model;
+  ListingDelegate delegate(listing.map, [charset] { return charset == Charset::UpperGraphics; });
+  ListingListBox list;
+  list.setModel(&model);
+  list.SetListingDelegate(&delegate);
+  list.SetItemHeight(side);
+  for (const std::string& text : listing.texts) model.Append(text);
+  list.resize(columns * side, static_cast<int>(listing.texts.size()) * side);
+  list.show();
+  list.doItemsLayout();
+  QApplication::processEvents();
+  list.setCurrentIndex(QModelIndex());
+  return list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(RenderMatchesWindowTest, EveryByteAndTheDemoDiskPixelForPixelAtBothCellSizes) {
+  std::vector<int> fonts;
+  for (Charset charset : {Charset::UpperGraphics, Charset::UpperLower}) {
+    fonts.push_back(QFontDatabase::addApplicationFont(FontFilePath(QL_BIN_DIR, charset)));
+    ASSERT_NE(fonts.back(), -1);
+  }
+  const Listing listings[] = {EveryByte(), DemoDisk()};
+  for (const Listing& listing : listings) {
+    std::vector<ListingRow> rows;
+    for (std::size_t r = 0; r < listing.texts.size(); ++r)
+      rows.push_back({listing.texts[r], listing.map.rows[r]});
+    for (Charset charset : {Charset::UpperGraphics, Charset::UpperLower}) {
+      for (int scale : {1, 2}) {
+        SCOPED_TRACE(testing::Message() << rows.size() << " rows, scale " << scale
+                                        << (charset == Charset::UpperLower ? ", lower" : ""));
+        const RgbImage picture = RenderListing(rows, charset, scale);
+        const QImage window = GrabWindowListing(listing, charset, 8 * scale, PictureColumns(rows));
+        ASSERT_EQ(picture.width, window.width());
+        ASSERT_EQ(picture.height, window.height());
+        int differing = 0;
+        for (int y = 0; y < picture.height; ++y) {
+          for (int x = 0; x < picture.width; ++x) {
+            const Rgb p = picture.At(x, y);
+            const QRgb w = window.pixel(x, y);
+            if (p != Rgb{static_cast<std::uint8_t>(qRed(w)), static_cast<std::uint8_t>(qGreen(w)),
+                         static_cast<std::uint8_t>(qBlue(w))} &&
+                differing++ == 0) {
+              ADD_FAILURE() << "first difference at " << x << "," << y;
+            }
+          }
+        }
+        EXPECT_EQ(differing, 0);
+      }
+    }
+  }
+  for (int id : fonts) QFontDatabase::removeApplicationFont(id);
+}
+
+}  // namespace
+}  // namespace quillane
