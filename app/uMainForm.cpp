@@ -59,8 +59,7 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
 
   listing_ = new ListingModel(this);
   // The face is chosen from RadioButton1 each time a row is drawn.
-  delegate_ = new ListingDelegate(
-      lister_->reverse_map(), [upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
+  delegate_ = new ListingDelegate([upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
   ui_->ListBox1->setModel(listing_);
   ui_->ListBox1->SetListingDelegate(delegate_);
   connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {

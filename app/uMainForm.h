@@ -59,7 +59,6 @@ class TfMainForm : public QWidget {
   ListingModel* Listing() const { return listing_; }
   ListingDelegate* Delegate() const { return delegate_; }
   FileBrowser* Browser() const { return browser_; }
-  const quillane::ReverseMap& ReverseMap() const { return lister_->reverse_map(); }
 
  protected:
   void showEvent(QShowEvent* event) override;

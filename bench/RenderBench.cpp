@@ -43,19 +43,19 @@ constexpr int kRows = 60;
 // A full listing: every row 80 characters with reversed stretches, as busy as directory art
 // gets.
 struct Listing {
-  quillane::ReverseMap map;
   ListingModel model;
-  ListingDelegate delegate{map, [] { return true; }};
+  ListingDelegate delegate{[] { return true; }};
   ListingListBox list;
 
   Listing() {
     for (int row = 0; row < kRows; ++row) {
       std::string text;
       for (int c = 0; c < kColumns; ++c) text += static_cast<char>(0x20 + (row * 7 + c) % 0xDF);
-      model.Append(text);
+      quillane::ReverseMap::Row bits{};
       for (int c = row % 5; c < kColumns; c += 9) {
-        for (int k = c; k < c + 4 && k < kColumns; ++k) map.rows[row][k / 8] |= 1u << (k % 8);
+        for (int k = c; k < c + 4 && k < kColumns; ++k) bits[k / 8] |= 1u << (k % 8);
       }
+      model.Append({text, bits});
     }
     list.setModel(&model);
     list.SetListingDelegate(&delegate);

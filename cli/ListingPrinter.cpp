@@ -1,5 +1,6 @@
 #include "ListingPrinter.h"
 
+#include "ListingLine.h"
 #include "ScreenCode.h"
 #include "UnicodeCharset.h"
 
@@ -21,18 +22,13 @@ void Write(std::FILE* stream, const std::string& text) {
 
 }  // namespace
 
-void AppendRowText(std::string& out, std::string_view row, const ReverseMap::Row* reverse,
-                   Charset charset, bool reverse_as_ansi) {
+void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
   bool reversed_now = false;
-  for (std::size_t column = 0; column < row.size(); ++column) {
-    const ScreenCell cell = kScreenCellOfByte[ByteAt(row, column)];
-    // A cell is drawn reversed where the map says so; a control byte kept inside quotes shows
-    // as a reversed character of its own, its map bit always clear.
-    bool map_bit = false;
-    if (reverse && column < static_cast<std::size_t>(ReverseMap::kColumns)) {
-      map_bit = ((*reverse)[column / 8] >> (column % 8)) & 1u;
-    }
-    const bool reversed = map_bit != cell.reversed;
+  for (std::size_t column = 0; column < row.text.size(); ++column) {
+    const ScreenCell cell = kScreenCellOfByte[ByteAt(row.text, column)];
+    // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
+    // shows as a reversed character of its own, its bit always clear.
+    const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
     if (reverse_as_ansi && reversed != reversed_now) {
       out += reversed ? kReverseOn : kReverseOff;
       reversed_now = reversed;
@@ -89,21 +85,19 @@ void ListingPrinter::EndImage(ListOutcome outcome) {
   std::fflush(out_);
 }
 
-void ListingPrinter::Append(std::string_view row) {
-  const ReverseMap::Row* reverse =
-      map_ && count_ < ReverseMap::kRows ? &map_->rows[static_cast<std::size_t>(count_)] : nullptr;
+void ListingPrinter::Append(const ListingRow& row) {
   line_.clear();
   if (options_.dump) {
     FlushModeLine();
     line_ += std::to_string(count_);
     line_ += '\t';
-    for (char c : row) AppendHex(line_, static_cast<unsigned char>(c));
+    for (char c : row.text) AppendHex(line_, static_cast<unsigned char>(c));
     line_ += '\t';
-    for (int i = 0; i < ReverseMap::kRowBytes; ++i) AppendHex(line_, reverse ? (*reverse)[i] : 0);
+    for (std::uint8_t bits : row.reverse) AppendHex(line_, bits);
   } else {
     // Listings of several images are kept apart by an empty line.
     if (count_ == 0 && images_listed_++ > 0) line_ += '\n';
-    AppendRowText(line_, row, reverse, options_.charset, reverse_as_ansi_);
+    AppendRowText(line_, row, options_.charset, reverse_as_ansi_);
   }
   line_ += '\n';
   Write(out_, line_);

@@ -8,7 +8,7 @@
 #include "DirectoryLister.h"
 #include "GeometryMode.h"
 #include "ListingList.h"
-#include "ReverseMap.h"
+#include "ListingRow.h"
 
 namespace quillane::cli {
 
@@ -19,9 +19,6 @@ class ListingPrinter final : public ListingList, public MessageBox {
  public:
   ListingPrinter(const CliOptions& options, bool reverse_as_ansi, std::FILE* out, std::FILE* err);
 
-  // The map in which the walk records the reverse-video cells of the rows it appends.
-  void ReadReverseVideoFrom(const ReverseMap& map) { map_ = &map; }
-
   void BeginImage(const std::string& path);
   void Unreadable(const std::string& path, const std::string& reason);
   void Prompt(int kind, const std::string& file_name, const std::string& text);
@@ -30,7 +27,7 @@ class ListingPrinter final : public ListingList, public MessageBox {
   void EndImage(ListOutcome outcome);
 
   // ListingList and MessageBox.
-  void Append(std::string_view row) override;
+  void Append(const ListingRow& row) override;
   int Count() const override { return count_; }
   void ShowMessage(const std::string& text) override;
 
@@ -39,7 +36,6 @@ class ListingPrinter final : public ListingList, public MessageBox {
 
   const CliOptions& options_;
   bool reverse_as_ansi_;
-  const ReverseMap* map_ = nullptr;
   std::FILE* out_;
   std::FILE* err_;
   int count_ = 0;
@@ -50,8 +46,7 @@ class ListingPrinter final : public ListingList, public MessageBox {
 };
 
 // One listing row as UTF-8 text in a character set; with ANSI escapes for the reversed cells
-// when reverse_as_ansi. reverse is the row's ReverseMap row, or null for none.
-void AppendRowText(std::string& out, std::string_view row, const ReverseMap::Row* reverse,
-                   Charset charset, bool reverse_as_ansi);
+// when reverse_as_ansi.
+void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi);
 
 }  // namespace quillane::cli

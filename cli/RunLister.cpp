@@ -59,7 +59,6 @@ int RunLister(const CliOptions& options, bool out_is_terminal, std::FILE* out, s
                                  LayoutAnswerOf(options.layout), report);
   DialogImagePrompts prompts(filesize_dialog, ext_bam_dialog);
   DirectoryLister lister(crosslink_dialog, printer);
-  printer.ReadReverseVideoFrom(lister.reverse_map());
 
   int status = kExitListed;
   for (const std::string& path : options.images) {

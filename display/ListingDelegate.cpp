@@ -13,10 +13,8 @@
 
 using quillane::CellLook;
 
-ListingDelegate::ListingDelegate(const quillane::ReverseMap& map,
-                                 std::function<bool()> upper_chosen, QObject* parent)
+ListingDelegate::ListingDelegate(std::function<bool()> upper_chosen, QObject* parent)
     : QStyledItemDelegate(parent),
-      map_(map),
       upper_chosen_(std::move(upper_chosen)),
       side_(quillane::kSmallCell),
       background_(QColor::fromRgb(quillane::kListingBackground)),
@@ -67,9 +65,10 @@ void ListingDelegate::BuildFace(quillane::Charset charset) {
 void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
   const QRect item = option.rect;
-  const int row = index.row();
-  // Shares the model's bytes; nothing is copied.
+  // Both share the model's bytes; nothing is copied.
   const QByteArray text = index.data(ListingModel::RowBytesRole).toByteArray();
+  const QByteArray reverse = index.data(ListingModel::ReverseBitsRole).toByteArray();
+  const quillane::ReverseMap::Row& bits = ListingModel::BitsOf(reverse);
   const int length = static_cast<int>(text.size());
   const Face& face = FaceOf(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()));
 
@@ -82,7 +81,8 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   const int cells = quillane::CellCount(item.width(), side_);
   for (int column = 0; column < cells; ++column) {
     const QRect cell = quillane::CellRect(item, side_, column);
-    const CellLook look = quillane::LookOfCell(column, length, map_.IsReversed(row, column));
+    const CellLook look =
+        quillane::LookOfCell(column, length, quillane::ReverseMap::IsReversed(bits, column));
     painter->fillRect(cell, look == CellLook::kReversed ? foreground_ : background_);
     if (look == CellLook::kBlank) continue;
     painter->setPen(look == CellLook::kReversed ? background_pen_ : foreground_pen_);

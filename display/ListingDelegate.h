@@ -8,24 +8,22 @@
 #include <functional>
 
 #include "FontFiles.h"
-#include "ReverseMap.h"
 
-// ListBox1DrawItem: draws one listing row as a row of square character cells, light blue on
-// blue, swapped where the row's ReverseMap bits say so, each cell's byte drawn as the glyph of
-// the chosen character-set face. Selection shows nothing; the focused row gets a dotted frame.
+// Draws one listing row as a row of square character cells, light blue on blue, swapped where
+// the row's reverse-video bits say so, each cell's byte drawn as the glyph of the chosen
+// character-set face. Selection shows nothing; the focused row gets a dotted frame. The row's
+// bytes and bits come from the model (ListingModel::RowBytesRole and ReverseBitsRole).
 //
-//   ListingDelegate delegate(reverse_map, [radio] { return radio->isChecked(); });
+//   ListingDelegate delegate([radio] { return radio->isChecked(); });
 //   list->SetListingDelegate(&delegate);  // ListingListBox hands over cell size and font
 //
-// `map` must outlive the delegate; row r of the list is drawn with row r of the map.
 // `upper_chosen` tells, each time a row is drawn, whether "Upper/Graphics" (RadioButton1) is
 // the character-set choice; it is asked anew for every row.
 class ListingDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  ListingDelegate(const quillane::ReverseMap& map, std::function<bool()> upper_chosen,
-                  QObject* parent = nullptr);
+  explicit ListingDelegate(std::function<bool()> upper_chosen, QObject* parent = nullptr);
 
   // The cell side in pixels (the list's ItemHeight, 8 or 16); rebuilds the fonts.
   void SetCellSize(int side);
@@ -59,7 +57,6 @@ class ListingDelegate : public QStyledItemDelegate {
   const Face& FaceOf(quillane::Charset charset) const { return faces_[FaceIndex(charset)]; }
   void DrawFocusFrame(QPainter* painter, const QStyleOptionViewItem& option) const;
 
-  const quillane::ReverseMap& map_;
   std::function<bool()> upper_chosen_;
   int side_;
   QFont base_font_;

@@ -75,18 +75,21 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
                                     GeometryMode mode, ListingList& list) {
   const int free_blocks = CountBlocksFree(image, mode);
   const ListingLine composed_header = ComposeHeaderLine(image, mode);
-  ResetReverseMap(reverse_map_);
+  // The walk's own working state: each row's bits are final before the row is appended, and
+  // the row carries a copy of them.
+  ReverseMap reverse;
+  ResetReverseMap(reverse);
 
   // The header is the only row a C64 wraps here: what passes column 39 continues on the next
   // screen line, reverse video and all.
   LineBuffer shown_header;
-  EmulateListLine(reverse_map_, 0, composed_header, std::nullopt, shown_header);
+  EmulateListLine(reverse, 0, composed_header, std::nullopt, shown_header);
   const std::string_view header = shown_header.view();
-  ClearControlColumns(reverse_map_, 0, header, 0);
-  list.Append(header.substr(0, kScreenWidth));
+  ClearControlColumns(reverse, 0, header, 0);
+  list.Append({header.substr(0, kScreenWidth), reverse.rows[0]});
   if (header.size() > kScreenWidth) {
-    std::copy_n(reverse_map_.rows[0].begin() + 5, 5, reverse_map_.rows[1].begin());
-    list.Append(header.substr(kScreenWidth));
+    std::copy_n(reverse.rows[0].begin() + 5, 5, reverse.rows[1].begin());
+    list.Append({header.substr(kScreenWidth), reverse.rows[1]});
   }
 
   std::array<std::int32_t, kMaxDirectorySectors> visited{};
@@ -130,25 +133,27 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 
       const int row = list.Count();
       const std::size_t prefix_length =
-          EmulateListLine(reverse_map_, row, name.view(), blocks.view(), shown);
-      ClearControlColumns(reverse_map_, row, shown.view(), static_cast<int>(prefix_length));
+          EmulateListLine(reverse, row, name.view(), blocks.view(), shown);
+      ClearControlColumns(reverse, row, shown.view(), static_cast<int>(prefix_length));
       row_text.clear();
       row_text.append(blocks.view().substr(0, prefix_length));
       row_text.append(shown.view());
       if (end_of_listing) {
-        list.Append(row_text.view());
+        list.Append({row_text.view(), reverse.rows[static_cast<std::size_t>(row)]});
         return;
       }
       // An unclosed file's "*" takes the place of the separating blank.
       if (!type.view().starts_with('*')) row_text.push_back(' ');
       row_text.append(type.view());
-      list.Append(row_text.view());
+      list.Append({row_text.view(), reverse.rows[static_cast<std::size_t>(row)]});
     }
 
     current = next;
     if (link_track == 0) break;
   }
-  list.Append(BlocksFreeRow(free_blocks));
+  // The blocks-free row is printed by the C64 itself, not listed from the directory: never
+  // reversed.
+  list.Append({BlocksFreeRow(free_blocks), {}});
 }
 
 ListOutcome DirectoryLister::ListImage(const std::string& path, ImagePrompts& prompts,

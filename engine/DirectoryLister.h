@@ -21,8 +21,9 @@ enum class ListOutcome {
 };
 
 // Turns disk images into listing rows. One instance lives as long as the front end that shows
-// the rows: it owns the sector addressing table and the reverse-video map of the rows it
-// appended last, and reaches the user only through the crosslink prompt and the message box.
+// the rows: it owns the sector addressing table, and reaches the user only through the
+// crosslink prompt and the message box. Each row leaves the walk with its own reverse-video
+// bits.
 class DirectoryLister {
  public:
   DirectoryLister(PromptDialog& crosslink_dialog, MessageBox& messages);
@@ -39,7 +40,6 @@ class DirectoryLister {
   ListOutcome ListImage(const std::string& path, ImagePrompts& prompts, ListingList& list,
                         std::string* open_error = nullptr, GeometryMode* mode = nullptr);
 
-  const ReverseMap& reverse_map() const { return reverse_map_; }
   const SectorOffsetTable& sector_offsets() const { return sector_offsets_; }
 
  private:
@@ -51,7 +51,6 @@ class DirectoryLister {
   PromptDialog& crosslink_dialog_;
   MessageBox& messages_;
   SectorOffsetTable sector_offsets_;
-  ReverseMap reverse_map_;
   DiskImage image_;  // the image ListImage has open; its page buffers serve one file after another
 };
 

@@ -3,17 +3,16 @@
 #include <string>
 #include <string_view>
 
-#include "ListingLine.h"
+#include "ListingRow.h"
 
 namespace quillane {
 
-// The listing list as the directory walk sees it: rows are appended in order, and a row's
-// index is also its row in the ReverseMap. A row's bytes are only lent for the call: the list
-// keeps a copy.
+// The listing list as the directory walk sees it: rows are appended in order, each with its
+// own reverse-video bits. A row's text is only lent for the call: the list keeps a copy.
 class ListingList {
  public:
   virtual ~ListingList() = default;
-  virtual void Append(std::string_view row) = 0;
+  virtual void Append(const ListingRow& row) = 0;
   virtual int Count() const = 0;
 };
 

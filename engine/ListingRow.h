@@ -16,10 +16,7 @@ struct ListingRow {
   std::string_view text;
   ReverseMap::Row reverse{};
 
-  bool IsReversed(int column) const {
-    if (column < 0 || column >= ReverseMap::kColumns) return false;
-    return (reverse[static_cast<std::size_t>(column / 8)] >> (column % 8)) & 1u;
-  }
+  bool IsReversed(int column) const { return ReverseMap::IsReversed(reverse, column); }
 };
 
 }  // namespace quillane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace quillane {
@@ -15,9 +16,14 @@ struct ReverseMap {
   using Row = std::array<std::uint8_t, kRowBytes>;
   std::array<Row, kRows> rows{};
 
+  // Whether `column` is set in one row's bits; columns outside 0-79 never are.
+  static bool IsReversed(const Row& bits, int column) {
+    if (column < 0 || column >= kColumns) return false;
+    return (bits[static_cast<std::size_t>(column / 8)] >> (column % 8)) & 1u;
+  }
   bool IsReversed(int row, int column) const {
-    if (row < 0 || row >= kRows || column < 0 || column >= kColumns) return false;
-    return (rows[row][column / 8] >> (column % 8)) & 1u;
+    if (row < 0 || row >= kRows) return false;
+    return IsReversed(rows[static_cast<std::size_t>(row)], column);
   }
 };
 

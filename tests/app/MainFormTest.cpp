@@ -150,8 +150,8 @@ TEST(MainForm, SelectingAnImageListsTheRowsOfTheEngine) {
   const std::vector<std::string> expected = EngineRows(image.path());
   ASSERT_EQ(expected.size(), 5u);
   EXPECT_EQ(w.Rows(), expected);
-  EXPECT_TRUE(w.form.ReverseMap().IsReversed(0, 2));  // the header, from its quote
-  EXPECT_FALSE(w.form.ReverseMap().IsReversed(0, 1));
+  EXPECT_TRUE(w.form.Listing()->IsReversed(0, 2));  // the header, from its quote
+  EXPECT_FALSE(w.form.Listing()->IsReversed(0, 1));
 }
 
 // A file selected by keyboard or mouse in the browser is listed; clicking the file that is

@@ -14,6 +14,7 @@
 #include "ListingDelegate.h"
 #include "ListingModel.h"
 #include "ListingView.h"
+#include "ReverseMap.h"
 
 namespace quillane {
 namespace {
@@ -47,9 +48,11 @@ class ListingRenderTest : public testing::Test {
     for (int id : ids) QFontDatabase::removeApplicationFont(id);
   }
 
-  void Reverse(int row, int first, int last) {
-    for (int c = first; c <= last; ++c)
-      map.rows[row][c / 8] |= static_cast<std::uint8_t>(1 << c % 8);
+  // Appends a row whose cells first..last of each run are reversed.
+  void Add(const std::string& text, std::initializer_list<std::pair<int, int>> runs = {}) {
+    ReverseMap map;
+    for (auto [first, last] : runs) SetReverseRange(map, 0, first, last, true);
+    model.Append({text, map.rows[0]});
   }
 
   // Shows the list `columns` cells wide and `height` pixels tall and gives what its viewport
@@ -97,10 +100,9 @@ class ListingRenderTest : public testing::Test {
     }
   }
 
-  ReverseMap map;
   bool upper = true;
   ListingModel model;
-  ListingDelegate delegate{map, [this] { return upper; }};
+  ListingDelegate delegate{[this] { return upper; }};
   ListingListBox list;
   std::vector<int> ids;
 };
@@ -108,11 +110,8 @@ class ListingRenderTest : public testing::Test {
 // The header row as a new listing leaves it: reversed from column 2, the control byte's cell
 // cleared. A file row with a reversed run inside its name.
 TEST_F(ListingRenderTest, HeaderAndFileRowsShowTheirReverseBitsUpToTheEndOfTheText) {
-  model.Append("0 \"DISK\x05NAME\" 01 2A");  // the 0x05 stayed in the text inside the quotes
-  Reverse(0, 2, 6);
-  Reverse(0, 8, 79);
-  model.Append("12   \"ABCDEF\"  PRG");
-  Reverse(1, 9, 10);
+  Add("0 \"DISK\x05NAME\" 01 2A", {{2, 6}, {8, 79}});  // the 0x05 stayed inside the quotes
+  Add("12   \"ABCDEF\"  PRG", {{9, 10}});
   const QImage top = PaintItem(0, 43);
   ExpectCells(top, 0, 1, kNormal);
   ExpectCells(top, 2, 6, kReversed);
@@ -130,8 +129,7 @@ TEST_F(ListingRenderTest, HeaderAndFileRowsShowTheirReverseBitsUpToTheEndOfTheTe
 
 // Columns 80 on, past the two screen lines the reverse bits cover, take the normal colours.
 TEST_F(ListingRenderTest, ColumnsFromEightyOnAreNeverReversed) {
-  model.Append(std::string(82, 'A'));
-  Reverse(0, 0, 79);
+  Add(std::string(82, 'A'), {{0, 79}});
   const QImage image = PaintItem(0, 83);
   ExpectCells(image, 79, 79, kReversed);
   ExpectCells(image, 80, 81, kNormal);
@@ -139,9 +137,7 @@ TEST_F(ListingRenderTest, ColumnsFromEightyOnAreNeverReversed) {
 }
 
 TEST_F(ListingRenderTest, ThreeCharacterLineInAFortyThreeCellListThenBlueBelow) {
-  model.Append("ABC");
-  Reverse(0, 0, 0);
-  Reverse(0, 2, 79);
+  Add("ABC", {{0, 0}, {2, 79}});
   const QImage image = Grab(43, 100);
   ASSERT_EQ(image.width(), 43 * 8);
   ExpectCells(image, 0, 0, kReversed);
@@ -156,8 +152,7 @@ TEST_F(ListingRenderTest, ThreeCharacterLineInAFortyThreeCellListThenBlueBelow) 
 TEST_F(ListingRenderTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
   EXPECT_EQ(QFontInfo(delegate.FaceFont(Charset::UpperGraphics)).family(), "Vexa-Dir-Upper");
   EXPECT_EQ(QFontInfo(delegate.FaceFont(Charset::UpperLower)).family(), "Vexa-Dir-Lower");
-  model.Append(" A");  // a blank, then the letter A: a capital in one set, small in the other
-  Reverse(0, 1, 1);
+  Add(" A", {{1, 1}});  // a blank, then the letter A: a capital in one set, small in the other
   const QImage upperImage = Grab(4, 8);
   upper = false;
   const QImage lowerImage = Grab(4, 8);
@@ -171,9 +166,8 @@ TEST_F(ListingRenderTest, OtherFaceAfterSwitchSameCellsOtherGlyphs) {
 }
 
 TEST_F(ListingRenderTest, SixteenPixelCellsHoldTheEightPixelGlyphsDoubled) {
-  model.Append("0 \"AB\"");
-  model.Append("X");
-  Reverse(0, 2, 79);
+  Add("0 \"AB\"", {{2, 79}});
+  Add("X");
   const QImage small = PaintItem(1, 1);
   EXPECT_GT(CountPixels(small, Cell(0), kListingForeground), 0);
   list.SetItemHeight(kLargeCell);
@@ -192,8 +186,7 @@ TEST_F(ListingRenderTest, SixteenPixelCellsHoldTheEightPixelGlyphsDoubled) {
 }
 
 TEST_F(ListingRenderTest, SelectionShowsNothingAndFocusOnlyAFrame) {
-  model.Append("0 \"AB\" CD 2A");
-  Reverse(0, 2, 79);
+  Add("0 \"AB\" CD 2A", {{2, 79}});
   const QImage plain = PaintItem(0, 20);
   EXPECT_EQ(PaintItem(0, 20, QStyle::State_Enabled | QStyle::State_Selected | QStyle::State_Active),
             plain);

@@ -54,7 +54,7 @@ class DirectoryWalkTest : public ::testing::Test {
     return list.rows;
   }
   const ReverseMap::Row& MapRow(int row) const {
-    return lister.reverse_map().rows[static_cast<std::size_t>(row)];
+    return list.bits.at(static_cast<std::size_t>(row));
   }
 
   test::ScriptedPromptDialog crosslinks{kCrosslinkPrompt};
@@ -303,6 +303,11 @@ TEST(DirectoryListerTest, AListingStartedWhileAPromptWaitsLeavesTheRunningOneInt
   EXPECT_EQ(lister.ListImage(outer.path(), prompts, rows), ListOutcome::Listed);
   EXPECT_EQ(rows.rows, (Rows{kBlankHeader, Row(1, "OUTER"), kBlankFree}));
   EXPECT_EQ(dialog.other_rows.rows, (Rows{kBlankHeader, Row(1, "INNER"), kBlankFree}));
+  // Each listing's rows keep their own bits: the entry rows and blocks-free rows all clear.
+  for (const auto* list : {&rows, &dialog.other_rows}) {
+    EXPECT_EQ(list->bits[1], ReverseMap::Row{});
+    EXPECT_EQ(list->bits[2], ReverseMap::Row{});
+  }
 }
 
 }  // namespace

@@ -3,16 +3,21 @@
 #include <string>
 #include <vector>
 
+#include "ListingLine.h"
 #include "ListingList.h"
 
 namespace quillane::test {
 
-// The listing list as a vector of rows.
+// The listing list as vectors of row texts and their reverse-video bits.
 class VectorListingList final : public ListingList {
  public:
-  void Append(std::string_view row) override { rows.emplace_back(row); }
+  void Append(const ListingRow& row) override {
+    rows.emplace_back(row.text);
+    bits.push_back(row.reverse);
+  }
   int Count() const override { return static_cast<int>(rows.size()); }
   std::vector<ListingLine> rows;
+  std::vector<ReverseMap::Row> bits;
 };
 
 // A message box that remembers its messages instead of showing them.
