@@ -12,6 +12,9 @@ command -v bwrap > /dev/null && command -v update-mime-database > /dev/null ||
 /usr/bin/python3 -c 'import gi; gi.require_version("GnomeDesktop", "3.0")' 2> /dev/null ||
   skip "python3-gi or gir1.2-gnomedesktop-3.0 missing"
 prefix=/usr/local
+# One run at a time on this machine, whichever build folder it comes from.
+exec 9> /tmp/quillane-light-thumbnailer-test.lock
+flock 9
 [[ ! -e $prefix/lib/quillane-light && ! -e $prefix/bin/quillane-dir ]] ||
   skip "$prefix already holds an installation"
 
