@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "CellLook.h"
 #include "FontFiles.h"
 
 namespace quillane {
@@ -10,9 +11,6 @@ namespace quillane {
 // 8 pixels below 120 dots per inch, 16 from there on.
 inline constexpr int kSmallCell = 8;
 inline constexpr int kLargeCell = 16;
-
-// Only the first 80 columns (two 40-column C64 screen lines) carry reverse-video bits.
-inline constexpr int kReverseColumns = 80;
 
 // Cell `column` of an item whose rectangle is `item`: `side` pixels wide from
 // item.left() + column * side, as tall as the item. The last cell of a row may reach past the
@@ -26,23 +24,6 @@ inline QRect CellRect(const QRect& item, int side, int column) {
 // How many cells it takes to cover an item `width` pixels wide (the last one partly).
 constexpr int CellCount(int width, int side) {
   return (width <= 0 || side <= 0) ? 0 : (width + side - 1) / side;
-}
-
-// What one cell shows.
-enum class CellLook {
-  kBlank,     // past the end of the text: background only, never reversed
-  kNormal,    // light-blue character on blue
-  kReversed,  // blue character on light blue
-};
-
-// The look of cell `column` of a row whose text is `text_length` bytes long and whose reverse
-// bit for that column is `reverse_bit`. A cell past the end of the text ignores its bit.
-// Columns 80 and beyond (a long file name plus its type) have no bits: they are drawn in the
-// normal colours, as the type text that usually stands there is never reversed.
-constexpr CellLook LookOfCell(int column, int text_length, bool reverse_bit) {
-  if (column >= text_length) return CellLook::kBlank;
-  if (column >= kReverseColumns) return CellLook::kNormal;
-  return reverse_bit ? CellLook::kReversed : CellLook::kNormal;
 }
 
 // The character set for the current choice: RadioButton1 "Upper/Graphics" or RadioButton2
