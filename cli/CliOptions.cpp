@@ -42,6 +42,14 @@ constexpr std::array<std::pair<std::string_view, CrosslinkAnswer>, 3> kCrosslink
     {"list-once", CrosslinkAnswer::ListOnce},
 }};
 
+template <typename T, std::size_t N>
+std::string_view WordOf(const std::array<std::pair<std::string_view, T>, N>& table, T value) {
+  for (const auto& [name, v] : table) {
+    if (v == value) return name;
+  }
+  return {};
+}
+
 ParsedCommandLine Error(std::string text) {
   ParsedCommandLine result;
   result.action = ParsedCommandLine::Action::UsageError;
@@ -52,7 +60,7 @@ ParsedCommandLine Error(std::string text) {
 }  // namespace
 
 const char* const kUsage =
-    "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump]\n"
+    "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump|--json]\n"
     "                    [--layout original|speeddos|dolphindos|prologicdos|cancel]\n"
     "                    [--crosslinks abort|list|list-once] IMAGE...\n";
 
@@ -68,6 +76,10 @@ const char* const kHelp =
     "                          '# image PATH', '# unreadable', '# prompt KIND TEXT',\n"
     "                          '# mode N', '# message TEXT', and one\n"
     "                          'ROW<TAB>TEXTHEX<TAB>REVHEX' line per row\n"
+    "  --json                  a catalogue instead of the listing: one JSON object per\n"
+    "                          image and line: path (and its bytes in hex), outcome,\n"
+    "                          mode, prompts, messages, header, entries (stored bytes,\n"
+    "                          type, flags and row), blocks free, how the listing ended\n"
     "  --layout original|speeddos|dolphindos|prologicdos|cancel\n"
     "                          answer to 'Handle this Image as:' for a 40-track image\n"
     "                          without a recognised extended BAM (default cancel: not\n"
@@ -81,9 +93,11 @@ const char* const kHelp =
     "  --version               show the version and exit\n"
     "\n"
     "Prompts and messages go to standard error as 'quillane-dir: PATH: TEXT'.\n"
-    "Exit status: 0 all images listed, 1 usage error, 2 an image could not be opened,\n"
-    "3 an image was not listable (unsupported size, layout question cancelled);\n"
-    "with several images the highest.\n";
+    "Paths and messages are written with a backslash as '\\\\', a newline as '\\n', a tab\n"
+    "as '\\t', and every other control character and byte that is not UTF-8 as '\\xNN'.\n"
+    "Exit status: 0 all images listed, 1 usage error, 2 an image could not be opened\n"
+    "or read, 3 an image was not listable (unsupported size, layout question\n"
+    "cancelled), 4 output could not be written; with several images the highest.\n";
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine result;
@@ -107,8 +121,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       result.action = ParsedCommandLine::Action::Version;
       return result;
     }
-    if (arg == "--dump") {
-      options.dump = true;
+    if (arg == "--dump" || arg == "--json") {
+      options.form = arg == "--dump" ? OutputForm::Dump : OutputForm::Json;
       continue;
     }
 
@@ -140,6 +154,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (options.images.empty()) return Error("no image given");
   return result;
+}
+
+std::string_view CrosslinkAnswerWord(CrosslinkAnswer answer) {
+  return WordOf(kCrosslinks, answer);
+}
+
+std::string_view LayoutWord(int layout) {
+  return WordOf(kLayouts, layout);
 }
 
 }  // namespace quillane::cli

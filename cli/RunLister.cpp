@@ -1,12 +1,14 @@
 #include "RunLister.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "AnsweringDialog.h"
 #include "DirectoryLister.h"
+#include "ImagePrinter.h"
 #include "ImagePrompts.h"
-#include "ListingPrinter.h"
 
 namespace quillane::cli {
 namespace {
@@ -33,6 +35,7 @@ int ExitStatusOf(ListOutcome outcome) {
     case ListOutcome::Listed:
       return kExitListed;
     case ListOutcome::CannotOpen:
+    case ListOutcome::Unreadable:
       return kExitCannotOpen;
     case ListOutcome::NotListable:
       return kExitNotListable;
@@ -40,15 +43,36 @@ int ExitStatusOf(ListOutcome outcome) {
   return kExitNotListable;
 }
 
-}  // namespace
-
-int RunLister(const CliOptions& options, bool out_is_terminal, std::FILE* out, std::FILE* err) {
+std::unique_ptr<ImagePrinter> MakePrinter(const CliOptions& options, bool out_is_terminal,
+                                          OutputFile& err) {
+  switch (options.form) {
+    case OutputForm::Dump:
+      return MakeDumpPrinter(err);
+    case OutputForm::Json:
+      return MakeJsonPrinter(options.charset, err);
+    case OutputForm::Text:
+      break;
+  }
   const bool reverse_as_ansi = options.color == ColorChoice::Always ||
                                (options.color == ColorChoice::Auto && out_is_terminal);
+  return MakeTextPrinter(options.charset, reverse_as_ansi, err);
+}
 
-  ListingPrinter printer(options, reverse_as_ansi, out, err);
-  auto report = [&printer](const AnsweringDialog& dialog) {
-    printer.Prompt(dialog.Kind(), dialog.Edit1(), dialog.Label1());
+}  // namespace
+
+int OutputFailed(const OutputFile& out, OutputFile& err) {
+  err.Write(std::string("quillane-dir: output could not be written: ") +
+            std::strerror(out.Error()) + "\n");
+  return kExitOutputFailed;
+}
+
+int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, OutputFile& err) {
+  const std::unique_ptr<ImagePrinter> printer = MakePrinter(options, out_is_terminal, err);
+  auto report = [&printer, &options](const AnsweringDialog& dialog) {
+    std::string_view answer = "ok";
+    if (dialog.Kind() == kCrosslinkPrompt) answer = CrosslinkAnswerWord(options.crosslinks);
+    if (dialog.Kind() == kExtBamPrompt) answer = LayoutWord(options.layout);
+    printer->Prompt(dialog.Kind(), dialog.Label1(), answer);
   };
   AnsweringDialog crosslink_dialog(kCrosslinkPrompt, "", CrosslinkAnswerOf(options.crosslinks),
                                    report);
@@ -58,16 +82,16 @@ int RunLister(const CliOptions& options, bool out_is_terminal, std::FILE* out, s
                                  "The Extended BAM could not be detected. Handle this Image as:",
                                  LayoutAnswerOf(options.layout), report);
   DialogImagePrompts prompts(filesize_dialog, ext_bam_dialog);
-  DirectoryLister lister(crosslink_dialog, printer);
+  DirectoryLister lister(crosslink_dialog, *printer);
 
   int status = kExitListed;
   for (const std::string& path : options.images) {
-    printer.BeginImage(path);
+    printer->BeginImage(path);
     std::string reason;
     const ListOutcome outcome =
-        lister.ListImage(path, prompts, printer, &reason, printer.ModeSlot());
-    if (outcome == ListOutcome::CannotOpen) printer.Unreadable(path, reason);
-    printer.EndImage(outcome);
+        lister.ListImage(path, prompts, *printer, &reason, printer->ModeSlot());
+    printer->EndImage(outcome, reason);
+    if (!out.Write(printer->Output())) return OutputFailed(out, err);
     status = std::max(status, ExitStatusOf(outcome));
   }
   return status;

@@ -22,6 +22,8 @@ constexpr std::int32_t kBamSectorOffset = 0x16500;
 constexpr int kEntriesPerSector = 8;
 constexpr int kEntrySize = 32;
 constexpr int kEntryTypeByte = 0x02;
+constexpr int kEntryName = 0x05;
+constexpr int kEntryGeosType = 0x18;
 constexpr int kEntryBlockCount = 0x1E;
 
 // 36 sectors of 8 entries: the 288 files a C64 directory may list here.
@@ -32,6 +34,32 @@ constexpr std::size_t kScreenWidth = 40;
 
 ListingLine BlocksFreeRow(int free_blocks) {
   return std::to_string(free_blocks) + " BLOCKS FREE.";
+}
+
+// The stored bytes behind the header, for a list that catalogues them.
+HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
+  HeaderFacts facts;
+  image.SeekTo(DiskNameBlock(mode));
+  image.ReadBytes(facts.disk_name);
+  image.SeekBy(2);
+  image.ReadBytes(facts.disk_id);
+  image.SeekBy(1);
+  image.ReadBytes(facts.dos_type);
+  return facts;
+}
+
+// The stored fields of the entry at offset entry, read in one run of 32 bytes.
+EntryFacts ReadEntryFacts(DiskImage& image, std::int64_t entry, std::string_view type_text) {
+  std::array<std::uint8_t, kEntrySize> raw{};
+  image.SeekTo(entry);
+  image.ReadBytes(raw);
+  EntryFacts facts;
+  facts.type_byte = raw[kEntryTypeByte];
+  facts.geos_type = raw[kEntryGeosType];
+  facts.blocks = raw[kEntryBlockCount] + 256 * raw[kEntryBlockCount + 1];
+  std::copy_n(raw.begin() + kEntryName, facts.name.size(), facts.name.begin());
+  facts.type_text = type_text;
+  return facts;
 }
 
 }  // namespace
@@ -86,6 +114,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   EmulateListLine(reverse, 0, composed_header, std::nullopt, shown_header);
   const std::string_view header = shown_header.view();
   ClearControlColumns(reverse, 0, header, 0);
+  list.Header(ReadHeaderFacts(image, mode));
   list.Append({header.substr(0, kScreenWidth), reverse.rows[0]});
   if (header.size() > kScreenWidth) {
     std::copy_n(reverse.rows[0].begin() + 5, 5, reverse.rows[1].begin());
@@ -102,10 +131,12 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   LineBuffer blocks;
   LineBuffer shown;
   LineBuffer row_text;
+  WalkEnd end = WalkEnd::ChainEnd;
 
   while (current >= 0 && current != kBamSectorOffset) {
     if (visited_count == kMaxDirectorySectors) {
       messages_.ShowMessage(TooManyFilesMessage(file_name));
+      end = WalkEnd::TooManyFiles;
       break;
     }
     image.SeekTo(current);
@@ -117,6 +148,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
     const bool links_back = std::find(visited.begin(), visited.begin() + visited_count, next) !=
                             visited.begin() + visited_count;
     if (link_track != 0 && links_back && !GoOnAfterCrosslink(file_name, next, crosslink_count)) {
+      end = WalkEnd::Crosslink;
       break;
     }
 
@@ -138,7 +170,9 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       row_text.clear();
       row_text.append(blocks.view().substr(0, prefix_length));
       row_text.append(shown.view());
+      list.Entry(ReadEntryFacts(image, entry, type.view()));
       if (end_of_listing) {
+        list.End(WalkEnd::EndMarker, free_blocks);
         list.Append({row_text.view(), reverse.rows[static_cast<std::size_t>(row)]});
         return;
       }
@@ -153,6 +187,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   }
   // The blocks-free row is printed by the C64 itself, not listed from the directory: never
   // reversed.
+  list.End(end, free_blocks);
   list.Append({BlocksFreeRow(free_blocks), {}});
 }
 

@@ -18,6 +18,7 @@ enum class ListOutcome {
   Listed,       // classified and walked (also when the walk stopped early)
   CannotOpen,   // not a regular file that could be opened for reading
   NotListable,  // unsupported size, or the layout question was cancelled
+  Unreadable,   // a read failed, or the file shrank below its classified size
 };
 
 // Turns disk images into listing rows. One instance lives as long as the front end that shows

@@ -61,6 +61,10 @@ std::string_view ReadGeosTypeName(DiskImage& image) {
 
 }  // namespace
 
+std::int64_t DiskNameBlock(GeometryMode mode) {
+  return mode == GeometryMode::PrologicDOS ? kPrologicNameBlock : kNameBlock;
+}
+
 ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
   // 0 "DISKNAME........" ID DOS: the line number 0, the quoted name, the ID, a separator and
   // the DOS type, as the 1541 sends them in the directory's first line.
@@ -68,7 +72,7 @@ ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
   columns[0] = '0';
   columns[1] = kSpace;
   columns[2] = kQuote;
-  image.SeekTo(mode == GeometryMode::PrologicDOS ? kPrologicNameBlock : kNameBlock);
+  image.SeekTo(DiskNameBlock(mode));
   for (std::size_t i = 3; i <= 18; ++i) columns[i] = HeaderByte(ReadOrZero(image));
   // The two bytes between name and ID are read and dropped: a quote and a blank stand there.
   columns[19] = kQuote;

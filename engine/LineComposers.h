@@ -17,6 +17,10 @@ struct AnsiStringBool {
 // (26 bytes unless a zero byte cuts it). Seeks into track 18 sector 0 itself.
 ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode);
 
+// Where the disk name block starts under the mode: the name (16 bytes), two bytes of padding,
+// the ID (2), a fill byte and the DOS type (2).
+std::int64_t DiskNameBlock(GeometryMode mode);
+
 // The quoted file name, read from the current position (entry offset 0x05). All 16 name bytes
 // are read, whatever they hold.
 AnsiStringBool ComposeQuotedName(DiskImage& image);
