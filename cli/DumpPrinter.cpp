@@ -44,12 +44,15 @@ class DumpPrinter final : public ImagePrinter {
 
   void Append(const ListingRow& row) override {
     WriteModeRecord();
-    out_ += std::to_string(count_++);
-    out_ += '\t';
-    AppendHex(out_, row.text);
-    out_ += '\t';
-    AppendHex(out_, row.reverse);
-    out_ += '\n';
+    const std::size_t old = out_.size();
+    char* const start = Extend(out_, 10 + 1 + 2 * row.text.size() + 1 + 2 * row.reverse.size() + 1);
+    char* at = PutDecimal(start, count_++);
+    *at++ = '\t';
+    at = PutHex(at, row.text);
+    *at++ = '\t';
+    at = PutHex(at, row.reverse);
+    *at++ = '\n';
+    out_.resize(old + static_cast<std::size_t>(at - start));
   }
 
   void EndImage(ListOutcome outcome, const std::string& reason) override {

@@ -1,6 +1,9 @@
 #include "OutputText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <iterator>
 
 #include "ScreenCode.h"
 #include "UnicodeCharset.h"
@@ -11,6 +14,13 @@ namespace {
 constexpr std::string_view kReverseOn = "\x1b[7m";
 constexpr std::string_view kReverseOff = "\x1b[27m";
 constexpr char kHexDigits[] = "0123456789abcdef";
+
+// The two hex digits of every byte value.
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
+  std::array<std::array<char, 2>, 256> table{};
+  for (std::size_t b = 0; b < 256; ++b) table[b] = {kHexDigits[b >> 4], kHexDigits[b & 0xF]};
+  return table;
+}();
 
 // How each of the 256 byte codes shows in a character set: its cell's UTF-8 bytes, and
 // whether the cell is drawn reversed of its own (a control byte kept inside quotes).
@@ -42,23 +52,15 @@ const Utf8Table& Utf8TableOf(Charset charset) {
   return charset == Charset::UpperLower ? lower : upper;
 }
 
-// Grows out by n bytes and returns where they start; the caller writes them (and may shrink
-// out again to what it wrote).
-char* Extend(std::string& out, std::size_t n) {
-  const std::size_t old = out.size();
-  out.resize(old + n);
-  return out.data() + old;
-}
-
+// Writes all four bytes of the cell, of which the length count: the caller has room for four.
 char* PutCell(char* at, const Utf8Cell& cell) {
-  for (std::size_t i = 0; i < cell.length; ++i) *at++ = cell.bytes[i];
-  return at;
+  std::memcpy(at, cell.bytes.data(), cell.bytes.size());
+  return at + cell.length;
 }
 
 char* PutHex(char* at, std::uint8_t byte) {
-  *at++ = kHexDigits[byte >> 4];
-  *at++ = kHexDigits[byte & 0xF];
-  return at;
+  std::memcpy(at, kHexPairs[byte].data(), 2);
+  return at + 2;
 }
 
 // The length of the well-formed UTF-8 sequence at the start of text, 0 when there is none:
@@ -89,14 +91,39 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 
 }  // namespace
 
-void AppendHex(std::string& out, std::string_view bytes) {
-  char* at = Extend(out, 2 * bytes.size());
+char* Extend(std::string& out, std::size_t n) {
+  const std::size_t old = out.size();
+  out.resize(old + n);
+  return out.data() + old;
+}
+
+char* PutHex(char* at, std::string_view bytes) {
   for (char c : bytes) at = PutHex(at, static_cast<std::uint8_t>(c));
+  return at;
+}
+
+char* PutHex(char* at, std::span<const std::uint8_t> bytes) {
+  for (std::uint8_t b : bytes) at = PutHex(at, b);
+  return at;
+}
+
+char* PutDecimal(char* at, int n) {
+  char digits[12];
+  char* first = std::end(digits);
+  unsigned rest = static_cast<unsigned>(n);
+  do {
+    *--first = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  return std::copy(first, std::end(digits), at);
+}
+
+void AppendHex(std::string& out, std::string_view bytes) {
+  PutHex(Extend(out, 2 * bytes.size()), bytes);
 }
 
 void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
-  char* at = Extend(out, 2 * bytes.size());
-  for (std::uint8_t b : bytes) at = PutHex(at, b);
+  PutHex(Extend(out, 2 * bytes.size()), bytes);
 }
 
 void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi) {

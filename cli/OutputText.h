@@ -12,6 +12,15 @@ namespace quillane::cli {
 
 // The ways bytes are written as text by the lister's output forms. Each appends to out.
 
+// Grows out by n bytes and returns where they start, for a writer that puts its bytes there
+// and then shrinks out to what it wrote.
+char* Extend(std::string& out, std::size_t n);
+
+// Writers for such a place: each writes at `at` and returns the end of what it wrote.
+char* PutHex(char* at, std::string_view bytes);  // two lowercase hex digits per byte
+char* PutHex(char* at, std::span<const std::uint8_t> bytes);
+char* PutDecimal(char* at, int n);  // at most 10 digits
+
 // Two lowercase hex digits per byte.
 void AppendHex(std::string& out, std::string_view bytes);
 void AppendHex(std::string& out, std::span<const std::uint8_t> bytes);
