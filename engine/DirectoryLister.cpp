@@ -172,8 +172,8 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       row_text.append(shown.view());
       list.Entry(ReadEntryFacts(image, entry, type.view()));
       if (end_of_listing) {
-        list.End(WalkEnd::EndMarker, free_blocks);
         list.Append({row_text.view(), reverse.rows[static_cast<std::size_t>(row)]});
+        list.End(WalkEnd::EndMarker, free_blocks);
         return;
       }
       // An unclosed file's "*" takes the place of the separating blank.
