@@ -14,10 +14,6 @@ def sectors_per_track(track):
     return 21 if track <= 17 else 19 if track <= 24 else 18 if track <= 30 else 17
 
 
-def offset(track, sector):
-    return 256 * (sum(sectors_per_track(t) for t in range(1, track)) + sector)
-
-
 def bam():
     t = bytearray(256)
     t[0:4] = bytes([18, 1, 0x41, 0])
@@ -50,15 +46,6 @@ def seed(control, header, chain, size=None):
 def seeds():
     yield "blank", seed(0x08, bam(), [directory()])
 
-    with open(os.path.join(HERE, "../../samples/demo.d64"), "rb") as f:
-        demo = f.read()
-    chain, link = [], (18, 1)
-    while link[0] != 0:
-        at = offset(*link)
-        chain.append(demo[at:at + 256])
-        link = (demo[at], demo[at + 1])
-    yield "demo", seed(0x08, demo[0x16500:0x16600], chain)
-
     loop = [directory((18, 4), [(b"A", 0x82)]), directory((18, 1), [(b"B", 0x82)])]
     yield "loop-list", seed(0x04, bam(), loop)
     yield "loop-abort", seed(0x00, bam(), loop)
@@ -86,8 +73,6 @@ def seeds():
 def main():
     out = os.path.join(HERE, "corpus")
     os.makedirs(out, exist_ok=True)
-    for name in os.listdir(out):
-        os.remove(os.path.join(out, name))
     for name, body in seeds():
         with open(os.path.join(out, name), "wb") as f:
             f.write(body)
