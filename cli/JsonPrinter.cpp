@@ -8,6 +8,10 @@
 namespace quillane::cli {
 namespace {
 
+// The layouts by mode number, 0 NotListable to 4 PrologicDOS.
+constexpr std::array<std::string_view, 5> kModeNames{"NotListable", "Original", "SpeedDOS",
+                                                     "DolphinDOS", "PrologicDOS"};
+
 constexpr std::array<std::string_view, 4> kWalkEndNames{"chain-end", "end-marker", "too-many-files",
                                                         "crosslink"};
 
@@ -114,7 +118,7 @@ class JsonPrinter final : public ImagePrinter {
     }
     if (outcome != ListOutcome::CannotOpen) {
       out_ += ",\"mode\":" + std::to_string(ModeNumber(mode_)) + ",\"mode_name\":";
-      AppendJsonString(out_, ModeName(mode_));
+      AppendJsonString(out_, kModeNames[static_cast<std::size_t>(ModeNumber(mode_))]);
     }
     out_ += ",\"prompts\":" + (prompts_.empty() ? "[" : prompts_) + "]";
     out_ += ",\"messages\":" + (messages_.empty() ? "[" : messages_) + "]";
