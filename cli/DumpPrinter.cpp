@@ -25,11 +25,11 @@ class DumpPrinter final : public ImagePrinter {
     image_record_length_ = out_.size();
   }
 
-  void Prompt(int kind, const std::string& text, std::string_view /*answer*/) override {
+  void Prompt(Question question, const std::string& text, std::string_view /*answer*/) override {
     // The crosslink prompt comes from the walk, after the layout is known.
-    if (kind == kCrosslinkPrompt) WriteModeRecord();
+    if (question == Question::Crosslink) WriteModeRecord();
     out_ += "# prompt ";
-    out_ += std::to_string(kind);
+    out_ += std::to_string(static_cast<int>(question));
     out_ += ' ';
     AppendEscaped(out_, text);
     out_ += '\n';

@@ -9,6 +9,7 @@
 #include "GeometryMode.h"
 #include "ListingList.h"
 #include "OutputFile.h"
+#include "PromptAnswerer.h"
 
 namespace quillane::cli {
 
@@ -23,7 +24,7 @@ class ImagePrinter : public ListingList, public MessageBox {
 
   virtual void BeginImage(const std::string& path);
   // A prompt that was shown, its text and the answer it got (the option's word).
-  virtual void Prompt(int kind, const std::string& text, std::string_view answer) = 0;
+  virtual void Prompt(Question question, const std::string& text, std::string_view answer) = 0;
   // Where the lister writes the image's layout once it is known.
   GeometryMode* ModeSlot() { return &mode_; }
   // reason: why the image could not be opened or read.

@@ -46,9 +46,9 @@ class JsonPrinter final : public ImagePrinter {
     in_entries_ = false;
   }
 
-  void Prompt(int kind, const std::string& text, std::string_view answer) override {
+  void Prompt(Question question, const std::string& text, std::string_view answer) override {
     prompts_ += prompts_.empty() ? "[" : ",";
-    prompts_ += "{\"kind\":" + std::to_string(kind) + ",\"text\":";
+    prompts_ += "{\"kind\":" + std::to_string(static_cast<int>(question)) + ",\"text\":";
     AppendDisplay(prompts_, text);
     prompts_ += ",\"answer\":";
     AppendJsonString(prompts_, answer);

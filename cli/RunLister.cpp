@@ -13,23 +13,6 @@
 namespace quillane::cli {
 namespace {
 
-AnsweringDialog::Answer CrosslinkAnswerOf(CrosslinkAnswer choice) {
-  switch (choice) {
-    case CrosslinkAnswer::Abort:
-      return {kPromptStop, false, 1};
-    case CrosslinkAnswer::List:
-      return {kPromptGoOn, false, 1};
-    case CrosslinkAnswer::ListOnce:
-      break;
-  }
-  return {kPromptGoOn, true, 1};
-}
-
-AnsweringDialog::Answer LayoutAnswerOf(int layout) {
-  if (layout < 1 || layout > 4) return {kPromptStop, false, 1};
-  return {kPromptGoOn, true, layout};
-}
-
 int ExitStatusOf(ListOutcome outcome) {
   switch (outcome) {
     case ListOutcome::Listed:
@@ -68,28 +51,21 @@ int OutputFailed(const OutputFile& out, OutputFile& err) {
 
 int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, OutputFile& err) {
   const std::unique_ptr<ImagePrinter> printer = MakePrinter(options, out_is_terminal, err);
-  auto report = [&printer, &options](const AnsweringDialog& dialog) {
+  AnsweringDialog answers(options, [&printer, &options](Question question, const std::string&,
+                                                        const std::string& message) {
     std::string_view answer = "ok";
-    if (dialog.Kind() == kCrosslinkPrompt) answer = CrosslinkAnswerWord(options.crosslinks);
-    if (dialog.Kind() == kExtBamPrompt) answer = LayoutWord(options.layout);
-    printer->Prompt(dialog.Kind(), dialog.Label1(), answer);
-  };
-  AnsweringDialog crosslink_dialog(kCrosslinkPrompt, "", CrosslinkAnswerOf(options.crosslinks),
-                                   report);
-  AnsweringDialog filesize_dialog(kFilesizePrompt, "Unsupported Filesize...",
-                                  {kPromptGoOn, false, 1}, report);
-  AnsweringDialog ext_bam_dialog(kExtBamPrompt,
-                                 "The Extended BAM could not be detected. Handle this Image as:",
-                                 LayoutAnswerOf(options.layout), report);
-  DialogImagePrompts prompts(filesize_dialog, ext_bam_dialog);
-  DirectoryLister lister(crosslink_dialog, *printer);
+    if (question == Question::Crosslink) answer = CrosslinkAnswerWord(options.crosslinks);
+    if (question == Question::Layout) answer = LayoutWord(options.layout);
+    printer->Prompt(question, message, answer);
+  });
+  ImagePrompts prompts(answers);
+  DirectoryLister lister(prompts, *printer);
 
   int status = kExitListed;
   for (const std::string& path : options.images) {
     printer->BeginImage(path);
     std::string reason;
-    const ListOutcome outcome =
-        lister.ListImage(path, prompts, *printer, &reason, printer->ModeSlot());
+    const ListOutcome outcome = lister.ListImage(path, *printer, &reason, printer->ModeSlot());
     printer->EndImage(outcome, reason);
     if (!out.Write(printer->Output())) return OutputFailed(out, err);
     status = std::max(status, ExitStatusOf(outcome));

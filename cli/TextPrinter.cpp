@@ -10,7 +10,8 @@ class TextPrinter final : public ImagePrinter {
   TextPrinter(Charset charset, bool reverse_as_ansi, OutputFile& err)
       : ImagePrinter(err), charset_(charset), reverse_as_ansi_(reverse_as_ansi) {}
 
-  void Prompt(int /*kind*/, const std::string& text, std::string_view /*answer*/) override {
+  void Prompt(Question /*question*/, const std::string& text,
+              std::string_view /*answer*/) override {
     TellUser(text);
   }
   void ShowMessage(const std::string& text) override { TellUserMessage(text); }

@@ -11,9 +11,6 @@ namespace quillane {
 inline constexpr int kSmallCell = 8;
 inline constexpr int kLargeCell = 16;
 
-// Only the first 80 columns (two 40-column C64 screen lines) carry reverse-video bits.
-inline constexpr int kReverseColumns = 80;
-
 // Cell `column` of an item whose rectangle is `item`: `side` pixels wide from
 // item.left() + column * side, as tall as the item. The last cell of a row may reach past the
 // item's right edge; the painter clips it. Edges are whole pixels, and at the scale steps of
@@ -36,12 +33,10 @@ enum class CellLook {
 };
 
 // The look of cell `column` of a row whose text is `text_length` bytes long and whose reverse
-// bit for that column is `reverse_bit`. A cell past the end of the text ignores its bit.
-// Columns 80 and beyond (a long file name plus its type) have no bits: they are drawn in the
-// normal colours, as the type text that usually stands there is never reversed.
+// bit for that column is `reverse_bit` (never set from column 80 on: a long file name plus its
+// type is drawn in the normal colours there). A cell past the end of the text ignores its bit.
 constexpr CellLook LookOfCell(int column, int text_length, bool reverse_bit) {
   if (column >= text_length) return CellLook::kBlank;
-  if (column >= kReverseColumns) return CellLook::kNormal;
   return reverse_bit ? CellLook::kReversed : CellLook::kNormal;
 }
 

@@ -5,7 +5,6 @@
 namespace quillane {
 
 // The C64's screen colours at power-on: blue (colour 6) behind light blue (colour 14).
-// Windows keeps colours as 0x00BBGGRR, so these are 0xC43937 and 0xE67C70 there.
 inline constexpr QRgb kListingBackground = qRgb(55, 57, 196);
 inline constexpr QRgb kListingForeground = qRgb(112, 124, 230);
 

@@ -64,7 +64,7 @@ TEST(FileDialog, EachKindShowsItsTextsFocusesTheBoxAndIgnoresEnter) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.kind);
-    TfFileDialog dialog(nullptr, r.kind);
+    TfFileDialog dialog(nullptr, static_cast<quillane::Question>(r.kind));
     EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(r.caption));
     EXPECT_EQ(Control<QLabel>(&dialog, "Label1")->text(), QString::fromLatin1(r.label));
     EXPECT_EQ(Control(&dialog, "CheckBox1")->text(),
@@ -115,7 +115,7 @@ TEST(FileDialog, AnswersGiveTheirResultsAndTheNextShowingKeepsTheBoxOnlyOnGoOnAn
   for (const Row& r : rows) {
     SCOPED_TRACE(testing::Message()
                  << "kind " << r.kind << " answer " << int(r.answer) << " radio " << r.radio);
-    TfFileDialog dialog(nullptr, r.kind);
+    TfFileDialog dialog(nullptr, static_cast<quillane::Question>(r.kind));
     dialog.SetEdit1("GAMES.D64");
     const int result = ShowAndDo(dialog, [&] {
       QTest::mouseClick(Control(&dialog, "CheckBox1"), Qt::LeftButton);

@@ -24,7 +24,7 @@
 #include "ListingModel.h"
 #include "ListingView.h"
 #include "Modal.h"
-#include "ScriptedPromptDialog.h"
+#include "ScriptedAnswerer.h"
 #include "uAbout.h"
 #include "uFileDialog.h"
 
@@ -86,13 +86,13 @@ struct Window {
 
 // The rows the engine itself makes of an image, for comparison.
 std::vector<std::string> EngineRows(const std::string& path) {
-  quillane::test::ScriptedPromptDialog dialog(quillane::kCrosslinkPrompt,
-                                              {.result = quillane::kPromptStop});
+  quillane::test::ScriptedAnswerer answers;
+  answers.otherwise[quillane::Question::Crosslink] = {};
+  quillane::ImagePrompts prompts(answers);
   quillane::test::RecordingMessageBox messages;
-  quillane::DirectoryLister lister(dialog, messages);
-  quillane::DialogImagePrompts prompts(dialog, dialog);
+  quillane::DirectoryLister lister(prompts, messages);
   quillane::test::VectorListingList list;
-  lister.ListImage(path, prompts, list);
+  lister.ListImage(path, list);
   return {list.rows.begin(), list.rows.end()};
 }
 
@@ -127,7 +127,7 @@ TEST(MainForm, StartUpInstallsFontsThenPromptsThreeFourSixAndAnEmptyListingClose
       {w.form.fCrosslinkDialog(), 3}, {w.form.fFilesizeDialog(), 4}, {w.form.fExtBamDialog(), 6}};
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(prompts[i], expected[i].first) << i;
-    EXPECT_EQ(prompts[i]->Kind(), expected[i].second) << i;
+    EXPECT_EQ(static_cast<int>(prompts[i]->Kind()), expected[i].second) << i;
     EXPECT_FALSE(prompts[i]->isVisible()) << i;
   }
   EXPECT_EQ(w.form.Listing()->Count(), 0);

@@ -3,13 +3,13 @@
 BAM at track 18 sector 0 with every track but 18 free, disk name "E2E TEST", ID "01", DOS type
 "2A"; one directory sector (18/1) holding two closed PRG files, HELLO (12 blocks) and WORLD (3).
 """
+import os
 import sys
 
-SECTORS = [21] * 17 + [19] * 7 + [18] * 6 + [17] * 5
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tools"))
+from d64_geometry import SECTORS_PER_TRACK, offset  # noqa: E402
 
-
-def offset(track, sector):
-    return (sum(SECTORS[: track - 1]) + sector) * 256
+SECTORS = SECTORS_PER_TRACK[1:36]  # tracks 1-35
 
 
 def padded(text, length=16):

@@ -45,15 +45,14 @@ inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
 
   const int fd = ::memfd_create("fuzz.d64", MFD_CLOEXEC);
   if (fd < 0 || ::ftruncate(fd, image_size) != 0) std::abort();
-  static const SectorOffsetTable sectors = BuildSectorOffsetTable();
   std::vector<std::int32_t> visited;
   for (std::int32_t at = 0x16500; size > 0 && at >= 0 && at + kSector <= image_size;) {
     const auto count = std::min<std::size_t>(size, kSector);
     if (::pwrite(fd, data, count, at) != static_cast<ssize_t>(count)) std::abort();
     visited.push_back(at);
-    at = visited.size() == 1 ? SectorOffset(sectors, 18, 1, GeometryMode::SpeedDOS)
+    at = visited.size() == 1 ? SectorOffset(18, 1, GeometryMode::SpeedDOS)
          : count < 2         ? -1
-                             : SectorOffset(sectors, data[0], data[1], GeometryMode::SpeedDOS);
+                             : SectorOffset(data[0], data[1], GeometryMode::SpeedDOS);
     if (std::find(visited.begin(), visited.end(), at) != visited.end()) break;
     data += count;
     size -= count;

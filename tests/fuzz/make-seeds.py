@@ -6,19 +6,19 @@ for them), then track 18 sector 0 and the directory sectors in the order the cha
 """
 
 import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tools"))
+from d64_geometry import SECTORS_PER_TRACK  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-
-
-def sectors_per_track(track):
-    return 21 if track <= 17 else 19 if track <= 24 else 18 if track <= 30 else 17
 
 
 def bam():
     t = bytearray(256)
     t[0:4] = bytes([18, 1, 0x41, 0])
     for track in range(1, 36):
-        n = sectors_per_track(track) - (2 if track == 18 else 0)
+        n = SECTORS_PER_TRACK[track] - (2 if track == 18 else 0)
         bits = (1 << n) - 1
         t[4 * track:4 * track + 4] = bytes([n, bits & 0xFF, (bits >> 8) & 0xFF, bits >> 16])
     t[0x90:0xAB] = b"\xa0" * 0x1B
