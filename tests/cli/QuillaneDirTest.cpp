@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../fuzz/ListArbitraryBytes.h"
@@ -206,17 +207,24 @@ TEST(QuillaneDirTest, NamesAreEscaped) {
 // An image whose reads fail lists no row in any form.
 TEST(QuillaneDirTest, UnreadableImageListsNothing) {
   if (std::system("strace -o /dev/null true 2>/dev/null") != 0) GTEST_SKIP() << "no strace";
-  // The reads after those of the dynamic loader fail.
+  // The image's reads, those after the dynamic loader's, fail; or the first of them waits while
+  // the file shrinks.
+  const TempFile file = ImageBuilder::Blank35().WriteTemp();
   const std::string loader =
-      "K=$(strace -f -e trace=pread64 BIN --version 2>&1 >/dev/null | grep -c pread64); CMD >OUT";
-  const std::string wrap = "strace -f -o /dev/null -e inject=pread64:error=EIO:when=$((K+1))+ ";
-  for (const auto& [form, out] : std::vector<std::pair<std::string, std::string>>{
-           {"--color=never", ""},
-           {"--dump", "# image " + kDemo + "\n# unreadable\n"},
-           {"--json", "\"unreadable\""}}) {
-    const Result r = RunDir({form, kDemo}, loader, wrap);
+      "K=$(strace -f -e trace=pread64 BIN --version 2>&1 >/dev/null | grep -c pread64); ";
+  const std::string inject = "strace -f -o /dev/null -e inject=pread64:";
+  const std::string shrink = "CMD >OUT & sleep 0.5; truncate -s 1000 " + file.path() + "; wait";
+  const std::string cut = "quillane-dir: " + file.path() + ": the file shrank while it was read\n";
+  const std::string eio = "quillane-dir: " + file.path() + ": Input/output error\n";
+  for (const auto& [form, shape, wrap, out, err] :
+       std::vector<std::tuple<std::string, std::string, std::string, std::string, std::string>>{
+           {"--color=never", "CMD >OUT", "error=EIO:when=$((K+1))+ ", "", eio},
+           {"--json", "CMD >OUT", "error=EIO:when=$((K+1))+ ", "\"unreadable\"", eio},
+           {"--dump", shrink, "delay_enter=1000000:when=$((K+1)) ",
+            "# image " + file.path() + "\n# unreadable\n", cut}}) {
+    const Result r = RunDir({form, file.path()}, loader + shape, inject + wrap);
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "quillane-dir: " + kDemo + ": Input/output error\n");
+    EXPECT_EQ(r.err, err);
     EXPECT_EQ(form == "--json" ? r.out.substr(r.out.find("\"outcome\":") + 10, 12) : r.out, out);
   }
 }
