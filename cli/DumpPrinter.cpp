@@ -26,8 +26,8 @@ class DumpPrinter final : public ImagePrinter {
   }
 
   void Prompt(Question question, const std::string& text, std::string_view /*answer*/) override {
-    // The crosslink prompt comes from the walk, after the layout is known.
-    if (question == Question::Crosslink) WriteModeRecord();
+    // The size and layout prompts come before the layout is known; the crosslink prompt comes
+    // from the walk, after the header row and so after the mode record.
     out_ += "# prompt ";
     out_ += std::to_string(static_cast<int>(question));
     out_ += ' ';

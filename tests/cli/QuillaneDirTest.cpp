@@ -241,6 +241,9 @@ TEST(QuillaneDirTest, JsonFields) {
       ImageBuilder::Blank35().SetEntry(18, 1, 0, {.name = std::string("A\0\0\0", 4)}).WriteTemp();
   const TempFile odd = ImageBuilder::Blank35().Size(1000).WriteTemp();
   const TempFile speed = ImageBuilder::Blank40(GeometryMode::SpeedDOS).WriteTemp();
+  // ID and DOS type of BASIC tokens, listed as keywords: a header of two screen lines.
+  const TempFile wide =
+      ImageBuilder::Blank35().Set(test::kBam + 0xA2, "\x99\x99\xA0\x99\x99").WriteTemp();
   const struct {
     std::vector<std::string> args;
     std::string filter, expected;
@@ -259,6 +262,7 @@ TEST(QuillaneDirTest, JsonFields) {
       {{odd.path()},
        "[.outcome, .mode, .mode_name, .prompts[0].kind, .prompts[0].answer]",
        "[\"not-listable\",0,\"NotListable\",4,\"ok\"]"},
+      {{wide.path()}, "[.header.rows[].index, .header.disk_id_hex]", "[0,1,\"9999\"]"},
       {{speed.path()},
        "[.mode_name, .header.dos_type, .header.rows[0].text[-2:]]",
        "[\"SpeedDOS\",\"2A\",\"2S\"]"},
