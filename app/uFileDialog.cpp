@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "DialogLook.h"
+#include "WindowPlacement.h"
 #include "ui_uFileDialog.h"
 
 namespace {
@@ -64,6 +65,7 @@ TfFileDialog::TfFileDialog(QWidget* owner, Question kind)
   connect(ui->Button4, &QPushButton::clicked, this, [this] { done(kStop); });
 
   setFixedSize(391, radioButtons ? kExtBamClientHeight : 121);
+  ScaleDesignedSizes(*this, DesignScale(*this));
 }
 
 TfFileDialog::~TfFileDialog() = default;
@@ -100,6 +102,7 @@ void TfFileDialog::reject() {
 
 void TfFileDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  CentreOnScreen(*this);
   ui->CheckBox1->setFocus(Qt::OtherFocusReason);
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -79,6 +80,18 @@ class DiskImage {
       ++read;
     }
     return read;
+  }
+
+  // The same for a field of a size known when compiling, copied in one piece when it lies in the
+  // bytes at hand.
+  template <std::size_t N>
+  std::size_t ReadBytes(std::array<std::uint8_t, N>& out) {
+    if (position_ >= window_start_ && static_cast<std::int64_t>(N) <= window_end_ - position_) {
+      std::memcpy(out.data(), window_ + (position_ - window_start_), N);
+      position_ += static_cast<std::int64_t>(N);
+      return N;
+    }
+    return ReadBytes(std::span<std::uint8_t>(out));
   }
 
   // Length of the file in bytes when it was opened, taken from the file system.

@@ -205,13 +205,18 @@ std::size_t EmulateListLine(ReverseMap::Row& bits, std::string_view text,
                             const std::optional<std::string_view>& prefix, LineBuffer& shown) {
   const std::size_t prefix_length = prefix ? prefix->size() : 0;
   // Most names hold printable bytes only: LIST prints them as they are, whatever the quotes.
-  if (text.size() <= kWidth && std::all_of(text.begin(), text.end(), [](char c) {
-        return IsPrintable(static_cast<std::uint8_t>(c));
-      })) {
-    std::copy(text.begin(), text.end(), shown.data());
-    shown.resize(text.size());
-    ClearControlColumns(bits, shown.view(), static_cast<int>(prefix_length));
-    return prefix_length;
+  if (text.size() <= kWidth) {
+    char* const out = shown.data();
+    std::size_t n = 0;
+    while (n < text.size() && IsPrintable(static_cast<std::uint8_t>(text[n]))) {
+      out[n] = text[n];
+      ++n;
+    }
+    if (n == text.size()) {
+      shown.resize(n);
+      ClearControlColumns(bits, shown.view(), static_cast<int>(prefix_length));
+      return prefix_length;
+    }
   }
   RowEmulator emulator(bits, prefix_length, !prefix.has_value(), shown.data());
   for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));
@@ -221,13 +226,14 @@ std::size_t EmulateListLine(ReverseMap::Row& bits, std::string_view text,
 }
 
 void ClearControlColumns(ReverseMap::Row& bits, std::string_view text, int start_column) {
+  if (bits == ReverseMap::Row{}) return;  // most entry rows: nothing reversed, nothing to clear
   // The columns of the row that the text covers.
   const std::int64_t first = std::max<std::int64_t>(start_column, 0);
   const std::int64_t end = std::min<std::int64_t>(
       std::int64_t{start_column} + static_cast<std::int64_t>(text.size()), ReverseMap::kColumns);
   for (std::int64_t column = first; column < end; ++column) {
-    if (IsControlCell(
-            static_cast<std::uint8_t>(text[static_cast<std::size_t>(column - start_column)]))) {
+    const auto b = static_cast<std::uint8_t>(text[static_cast<std::size_t>(column - start_column)]);
+    if (IsControlCell(b)) {
       SetReverseRange(bits, static_cast<int>(column), static_cast<int>(column), false);
     }
   }

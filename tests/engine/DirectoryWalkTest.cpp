@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <deque>
@@ -184,9 +185,12 @@ TEST(DirectoryWalkTest, At288EntriesTheChainIsCutWithAMessageAndTheBlocksFreeRow
   }
 }
 
+// Only regular files open, and opening a FIFO does not wait for a writer.
 TEST(DirectoryListerTest, ListImageOutcomes) {
   const auto good = ImageBuilder::Blank35().WriteTemp();
   const auto odd_size = ImageBuilder::Blank35().Size(174849).WriteTemp();
+  const std::string fifo = good.path() + ".fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const struct {
     std::string path;
     ListOutcome outcome;
@@ -197,6 +201,8 @@ TEST(DirectoryListerTest, ListImageOutcomes) {
       {"/nowhere.d64", ListOutcome::CannotOpen, GeometryMode::SpeedDOS,
        "No such file or directory"},
       {"/dev/null", ListOutcome::CannotOpen, GeometryMode::SpeedDOS, "not a regular file"},
+      {fifo, ListOutcome::CannotOpen, GeometryMode::SpeedDOS, "not a regular file"},
+      {"/tmp", ListOutcome::CannotOpen, GeometryMode::SpeedDOS, "Is a directory"},
       {odd_size.path(), ListOutcome::NotListable, GeometryMode::NotListable, ""},
   };
   for (const auto& c : cases) {
@@ -208,6 +214,7 @@ TEST(DirectoryListerTest, ListImageOutcomes) {
     EXPECT_EQ(reason, c.reason) << c.path;
     EXPECT_EQ(s.list.rows.size(), c.outcome == ListOutcome::Listed ? 2u : 0u) << c.path;
   }
+  ::unlink(fifo.c_str());
 }
 
 // Answering a question (while a window's nested event loop runs) can do two things: list

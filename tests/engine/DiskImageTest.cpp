@@ -1,11 +1,9 @@
 #include "DiskImage.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <vector>
 
 #include "ImageBuilder.h"
@@ -97,26 +95,6 @@ TEST(DiskImageTest, OneReadServesTrack18AndAFailedReadFailsTheImage) {
     EXPECT_EQ(image.Failed(), *c.reason != 0);
     EXPECT_EQ(image.FailureReason(), c.reason);
   }
-}
-
-TEST(DiskImageTest, OnlyRegularFilesOpenAndAFifoDoesNotBlock) {
-  const std::string dir = ::testing::TempDir() + "quillane-open-test";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir + "/folder.d64");
-  ASSERT_EQ(::mkfifo((dir + "/pipe.d64").c_str(), 0600), 0);
-  const std::pair<std::string, const char*> cases[] = {
-      {dir + "/pipe.d64", "not a regular file"},
-      {"/dev/null", "not a regular file"},
-      {dir + "/folder.d64", "Is a directory"},
-      {dir + "/missing.d64", "No such file or directory"}};
-  for (const auto& [path, expected] : cases) {
-    DiskImage image;
-    std::string reason;
-    EXPECT_FALSE(image.Open(path, &reason));
-    EXPECT_EQ(reason, expected);
-    EXPECT_EQ(image.ReadByte(), -1);
-  }
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
