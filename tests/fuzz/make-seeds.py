@@ -19,11 +19,9 @@ def bam():
     t[0:4] = bytes([18, 1, 0x41, 0])
     for track in range(1, 36):
         n = SECTORS_PER_TRACK[track] - (2 if track == 18 else 0)
-        bits = (1 << n) - 1
-        t[4 * track:4 * track + 4] = bytes([n, bits & 0xFF, (bits >> 8) & 0xFF, bits >> 16])
+        t[4 * track:4 * track + 4] = bytes([n]) + ((1 << n) - 1).to_bytes(3, "little")
     t[0x90:0xAB] = b"\xa0" * 0x1B
-    t[0xA2:0xA4] = b"01"
-    t[0xA5:0xA7] = b"2A"
+    t[0xA2:0xA4], t[0xA5:0xA7] = b"01", b"2A"
     return t
 
 
