@@ -9,6 +9,8 @@
 #include "DirectoryLister.h"
 #include "ImagePrinter.h"
 #include "ImagePrompts.h"
+#include "OutputText.h"
+#include "PngOutput.h"
 
 namespace quillane::cli {
 namespace {
@@ -60,15 +62,24 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
   });
   ImagePrompts prompts(answers);
   DirectoryLister lister(prompts, *printer);
+  PngListing picture;
+  ListingList& rows = options.png.empty() ? static_cast<ListingList&>(*printer) : picture;
 
   int status = kExitListed;
   for (const std::string& path : options.images) {
     printer->BeginImage(path);
     std::string reason;
-    const ListOutcome outcome = lister.ListImage(path, *printer, &reason, printer->ModeSlot());
+    const ListOutcome outcome = lister.ListImage(path, rows, &reason, printer->ModeSlot());
     printer->EndImage(outcome, reason);
     if (!out.Write(printer->Output())) return OutputFailed(out, err);
     status = std::max(status, ExitStatusOf(outcome));
+    if (&rows == &picture && outcome == ListOutcome::Listed &&
+        !picture.WritePicture(options, path, &reason)) {
+      std::string line = "quillane-dir: ";
+      AppendEscaped(line, options.png + ": " + reason);
+      err.Write(line + "\n");
+      status = std::max(status, kExitOutputFailed);
+    }
   }
   return status;
 }

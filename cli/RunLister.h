@@ -10,11 +10,12 @@ inline constexpr int kExitListed = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitCannotOpen = 2;  // also: could not be read
 inline constexpr int kExitNotListable = 3;
-inline constexpr int kExitOutputFailed = 4;
+inline constexpr int kExitOutputFailed = 4;  // standard output or the picture
 
 // Lists every image of the options in order, answering the prompts from the options, and
-// writes each image's output to out in one piece. The prompts' don't-ask-again state lasts
-// across the images, as in a session of the window. Stops at the first failed write.
+// writes each image's output to out in one piece; with --png, draws the one image's listing
+// into the picture file instead. The prompts' don't-ask-again state lasts across the images,
+// as in a session of the window. Stops at the first failed write to out.
 // Returns the exit status.
 int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, OutputFile& err);
 

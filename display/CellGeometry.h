@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "CellLook.h"
 #include "FontFiles.h"
 
 namespace quillane {
@@ -23,21 +24,6 @@ inline QRect CellRect(const QRect& item, int side, int column) {
 // How many cells it takes to cover an item `width` pixels wide (the last one partly).
 constexpr int CellCount(int width, int side) {
   return (width <= 0 || side <= 0) ? 0 : (width + side - 1) / side;
-}
-
-// What one cell shows.
-enum class CellLook {
-  kBlank,     // past the end of the text: background only, never reversed
-  kNormal,    // light-blue character on blue
-  kReversed,  // blue character on light blue
-};
-
-// The look of cell `column` of a row whose text is `text_length` bytes long and whose reverse
-// bit for that column is `reverse_bit` (never set from column 80 on: a long file name plus its
-// type is drawn in the normal colours there). A cell past the end of the text ignores its bit.
-constexpr CellLook LookOfCell(int column, int text_length, bool reverse_bit) {
-  if (column >= text_length) return CellLook::kBlank;
-  return reverse_bit ? CellLook::kReversed : CellLook::kNormal;
 }
 
 // The character set for the current choice: RadioButton1 "Upper/Graphics" or RadioButton2

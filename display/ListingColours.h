@@ -2,10 +2,15 @@
 
 #include <QRgb>
 
+#include "ListingPalette.h"
+
 namespace quillane {
 
-// The C64's screen colours at power-on: blue (colour 6) behind light blue (colour 14).
-inline constexpr QRgb kListingBackground = qRgb(55, 57, 196);
-inline constexpr QRgb kListingForeground = qRgb(112, 124, 230);
+// The listing's two colours (ListingPalette.h) as the toolkit takes them.
+inline constexpr QRgb QRgbOf(Rgb colour) {
+  return qRgb(colour.red, colour.green, colour.blue);
+}
+inline constexpr QRgb kListingBackground = QRgbOf(kListingBackgroundRgb);
+inline constexpr QRgb kListingForeground = QRgbOf(kListingForegroundRgb);
 
 }  // namespace quillane

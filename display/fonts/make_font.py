@@ -11,10 +11,8 @@ Byte code b of the listing text is reachable at U+E000 + b for all 256 codes. Wh
 character (and whether reversed) shows each byte comes from the engine's table, printed by
 the screencode_table program and passed here with --table; it is not repeated in this script.
 
-Glyph sources (upper.glyphs, lower.glyphs): blocks of a header line "0xNN name" followed by
-eight rows of eight '#' (set) or '.' (clear), top row first. A header "0xNN name = SET 0xMM"
-takes the pixels of screen code 0xMM from SET.glyphs in the same folder. Lines starting with
-';' and blank lines are ignored.
+The glyph sources (upper.glyphs, lower.glyphs) are read by glyph_source.py, which also feeds
+the bitmap tables of the picture renderer, so both draw the same pixels.
 
 Output is deterministic: the same sources give the same bytes. The timestamps come from
 SOURCE_DATE_EPOCH when it is set, otherwise from a fixed date.
@@ -29,7 +27,8 @@ from fontTools.misc.timeTools import epoch_diff
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import newTable
 
-GRID = 8
+from glyph_source import GRID, SourceError, read_glyph_file
+
 UNITS_PER_EM = 1024
 PIXEL = UNITS_PER_EM // GRID
 GLYPH_BASE = 0xE000
@@ -38,63 +37,6 @@ DEFAULT_EPOCH = 1767225600  # 2026-01-01 00:00:00 UTC
 LICENSE = ("Drawn from scratch for Quillane_Light; not derived from any character ROM or "
            "existing font. Released under CC0 1.0 Universal (public domain dedication).")
 LICENSE_URL = "https://creativecommons.org/publicdomain/zero/1.0/"
-
-
-class SourceError(Exception):
-    pass
-
-
-def read_glyph_file(path, cache=None):
-    """Returns a list of 128 bitmaps (tuples of 8 row strings) for screen codes 0-127."""
-    cache = {} if cache is None else cache
-    path = os.path.abspath(path)
-    if path in cache:
-        if cache[path] is None:
-            raise SourceError(f"{path}: references form a cycle")
-        return cache[path]
-    cache[path] = None
-    folder = os.path.dirname(path)
-    glyphs = [None] * 128
-    pending = None  # (code, rows, line number)
-    with open(path, encoding="utf-8") as f:
-        lines = f.read().splitlines()
-    for number, raw in enumerate(lines, start=1):
-        line = raw.strip()
-        where = f"{path}:{number}"
-        if not line or line.startswith(";"):
-            continue
-        if pending is not None:
-            if len(line) != GRID or any(c not in "#." for c in line):
-                raise SourceError(f"{where}: expected a row of 8 '#' or '.', got {line!r}")
-            pending[1].append(line)
-            if len(pending[1]) == GRID:
-                glyphs[pending[0]] = tuple(pending[1])
-                pending = None
-            continue
-        header, _, reference = line.partition("=")
-        fields = header.split()
-        if len(fields) != 2 or not fields[0].lower().startswith("0x"):
-            raise SourceError(f"{where}: expected a header '0xNN name', got {line!r}")
-        code = int(fields[0], 16)
-        if not 0 <= code < 128:
-            raise SourceError(f"{where}: screen code {fields[0]} is not in 0x00-0x7F")
-        if glyphs[code] is not None:
-            raise SourceError(f"{where}: screen code {fields[0]} is drawn twice")
-        if reference:
-            ref = reference.split()
-            if len(ref) != 2:
-                raise SourceError(f"{where}: expected '= SET 0xMM', got {line!r}")
-            other = read_glyph_file(os.path.join(folder, ref[0] + ".glyphs"), cache)
-            glyphs[code] = other[int(ref[1], 16) & 0x7F]
-        else:
-            pending = (code, [], number)
-    if pending is not None:
-        raise SourceError(f"{path}:{pending[2]}: screen code 0x{pending[0]:02X} has fewer than 8 rows")
-    missing = [f"0x{c:02X}" for c, g in enumerate(glyphs) if g is None]
-    if missing:
-        raise SourceError(f"{path}: screen codes not drawn: {' '.join(missing)}")
-    cache[path] = glyphs
-    return glyphs
 
 
 def read_table(path):

@@ -51,7 +51,7 @@ struct Session {
   }
 };
 
-// Scratched entries and names shorter than 2 bytes are skipped; a name whose text ends in
+// Scratched entries and names that start with a zero byte are skipped; a name whose text ends in
 // three zero bytes is the last row, with no type and no blocks-free row.
 TEST(DirectoryWalkTest, TwoSectorDirectoryUpToTheEndOfListing) {
   Session s;
@@ -62,6 +62,7 @@ TEST(DirectoryWalkTest, TwoSectorDirectoryUpToTheEndOfListing) {
                  .SetEntry(18, 1, 0, {.name = "HELLO", .blocks = 12})
                  .SetEntry(18, 1, 1, {.type = 0x00, .name = "SCRATCHED"})
                  .SetEntry(18, 1, 2, {.name = std::string("\0\0\0X", 4)})
+                 .SetEntry(18, 1, 3, {.name = std::string("A\0", 2)})
                  .SetEntry(18, 1, 7, {.type = 0x02, .name = "OPEN"})
                  .Link(18, 4, 18, 7)
                  .SetEntry(18, 4, 0, {.type = 0xC3, .name = "GEOS", .blocks = 256, .geos_type = 6})
@@ -69,9 +70,9 @@ TEST(DirectoryWalkTest, TwoSectorDirectoryUpToTheEndOfListing) {
                  .SetEntry(18, 4, 2, {.name = "AFTER"})
                  .SetEntry(18, 7, 0, {.name = "NEXTSECTOR"}));
   EXPECT_EQ(rows, (Rows{"0 \"GAMES           \" 01 2A", "12   \"HELLO\"            PRG",
-                        "1    \"OPEN\"            *PRG", "256  \"GEOS\"             APP<",
-                        "5    \"A\x12"}));
-  EXPECT_EQ(s.list.bits, (Bits{kHeader, {}, {}, {}, {}}));
+                        "1    \"A PRG", "1    \"OPEN\"            *PRG",
+                        "256  \"GEOS\"             APP<", "5    \"A\x12"}));
+  EXPECT_EQ(s.list.bits, (Bits{kHeader, {}, {}, {}, {}, {}}));
   EXPECT_TRUE(s.answers.shown.empty());
 }
 
