@@ -226,7 +226,8 @@ std::size_t EmulateListLine(ReverseMap::Row& bits, std::string_view text,
 }
 
 void ClearControlColumns(ReverseMap::Row& bits, std::string_view text, int start_column) {
-  if (bits == ReverseMap::Row{}) return;  // most entry rows: nothing reversed, nothing to clear
+  // Most entry rows: nothing reversed, nothing to clear.
+  if (std::all_of(bits.begin(), bits.end(), [](std::uint8_t b) { return b == 0; })) return;
   // The columns of the row that the text covers.
   const std::int64_t first = std::max<std::int64_t>(start_column, 0);
   const std::int64_t end = std::min<std::int64_t>(
