@@ -22,11 +22,14 @@ int main(int argc, char** argv) {
   for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
     if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
   }
-  OutputFile out(STDOUT_FILENO);
-  OutputFile err(STDERR_FILENO);
-  if (out_closed) out.Fail(EBADF);
   const ParsedCommandLine parsed =
       ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  OutputFile out(STDOUT_FILENO);
+  OutputFile err(STDERR_FILENO);
+  // A picture run writes nothing to standard output, and needs none.
+  const bool picture =
+      parsed.action == ParsedCommandLine::Action::Run && !parsed.options.png.empty();
+  if (out_closed && !picture) out.Fail(EBADF);
   int status = kExitListed;
   switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
@@ -44,7 +47,7 @@ int main(int argc, char** argv) {
     case ParsedCommandLine::Action::Run:
       if (out.Failed()) break;
       status = RunLister(parsed.options, ::isatty(STDOUT_FILENO) == 1, out, err);
-      if (status == kExitOutputFailed) return status;  // already said
+      if (out.Failed()) return status;  // already said
       break;
   }
   if (!out.Close()) return OutputFailed(out, err);
