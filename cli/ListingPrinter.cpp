@@ -1,14 +1,9 @@
 #include "ListingPrinter.h"
 
-#include "ListingLine.h"
-#include "ScreenCode.h"
-#include "UnicodeCharset.h"
+#include "RowText.h"
 
 namespace quillane::cli {
 namespace {
-
-constexpr const char* kReverseOn = "\x1b[7m";
-constexpr const char* kReverseOff = "\x1b[27m";
 
 void AppendHex(std::string& out, unsigned char byte) {
   constexpr char kDigits[] = "0123456789abcdef";
@@ -21,22 +16,6 @@ void Write(std::FILE* stream, const std::string& text) {
 }
 
 }  // namespace
-
-void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
-  bool reversed_now = false;
-  for (std::size_t column = 0; column < row.text.size(); ++column) {
-    const ScreenCell cell = kScreenCellOfByte[ByteAt(row.text, column)];
-    // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
-    // shows as a reversed character of its own, its bit always clear.
-    const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
-    if (reverse_as_ansi && reversed != reversed_now) {
-      out += reversed ? kReverseOn : kReverseOff;
-      reversed_now = reversed;
-    }
-    AppendUtf8(out, UnicodeOfScreenCode(charset, cell.code));
-  }
-  if (reversed_now) out += kReverseOff;
-}
 
 ListingPrinter::ListingPrinter(const CliOptions& options, bool reverse_as_ansi, std::FILE* out,
                                std::FILE* err)

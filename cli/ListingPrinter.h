@@ -45,8 +45,4 @@ class ListingPrinter final : public ListingList, public MessageBox {
   std::string line_;  // reused for every output line
 };
 
-// One listing row as UTF-8 text in a character set; with ANSI escapes for the reversed cells
-// when reverse_as_ansi.
-void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi);
-
 }  // namespace quillane::cli
