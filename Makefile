@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 DEMO       := samples/demo.d64
 CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 
-.PHONY: all bootstrap configure build run test test-asan format format-check fuzz bench charset-sheet clean
+.PHONY: all bootstrap configure build run test test-asan package format format-check fuzz bench charset-sheet clean
 
 all: build
 
@@ -30,6 +30,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest $(CTEST_ARGS)
 	@$(MAKE) --no-print-directory test-asan
+
+# The Debian package of both programs: $(BUILD)/quillane-light_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # The engine, the command-line lister and their tests again, under ASan and UBSan.
 test-asan: bootstrap
