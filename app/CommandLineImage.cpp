@@ -12,10 +12,8 @@ QString PathExtension(const QString& path) {
 }
 
 QString CommandLineImage(const QStringList& arguments) {
-  return arguments.size() < 2 ? QString() : ListableImagePath(arguments.at(1));
-}
-
-QString ListableImagePath(const QString& path) {
+  if (arguments.size() < 2) return {};
+  const QString& path = arguments.at(1);
   if (PathExtension(path).toUpper() != QLatin1String(".D64")) return {};
   // status() follows links and only asks the file system; nothing is opened here.
   std::error_code error;

@@ -8,11 +8,6 @@
 // "".
 QString PathExtension(const QString& path);
 
-// `path` when it names an existing regular file whose extension, upper-cased, is exactly ".D64";
-// an empty string otherwise. The same rule picks the image from the command line and a file
-// dropped on the window.
-QString ListableImagePath(const QString& path);
-
 // The image to list at start: the first argument after the program's own name, when it names an
 // existing regular file whose extension, upper-cased, is exactly ".D64". Any further arguments
 // are ignored. Everything else (no argument, a missing file, a folder, a FIFO, socket or device,

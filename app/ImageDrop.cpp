@@ -17,7 +17,8 @@ ImageDrop::ImageDrop(QWidget* window, std::function<void(const QString&)> list)
 QString ImageDrop::DroppedImage(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return {};
   const QUrl first = data->urls().constFirst();
-  return first.isLocalFile() ? ListableImagePath(first.toLocalFile()) : QString();
+  // The rule of the command line, as if the file had been named as the first argument.
+  return first.isLocalFile() ? CommandLineImage({QString(), first.toLocalFile()}) : QString();
 }
 
 bool ImageDrop::eventFilter(QObject* watched, QEvent* event) {
