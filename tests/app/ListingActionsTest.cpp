@@ -44,11 +44,11 @@ struct Window {
                        .SetEntry(18, 1, 0, {.name = "\xC1\x41\x12\x42"})
                        .WriteTemp();
   explicit Window(int dots_per_inch = 96) {
-    form.SetArguments({"quillane-light", QString::fromStdString(image.path())});
     form.SetDotsPerInch(dots_per_inch);
     form.show();
     form.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.FileListBox1Click(QString::fromStdString(image.path()));
   }
   void Key(QWidget* to, Qt::Key key) { QTest::keyClick(to, key, Qt::ControlModifier); }
   void Settle() { QTest::qWait(30); }
