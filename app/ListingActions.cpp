@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QList>
@@ -63,12 +64,10 @@ ChosenRows ChooseRows(const ListingListBox& list, const ListingModel& model) {
   return chosen;
 }
 
-QByteArray PngOf(const QImage& picture) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "PNG");
-  return png;
+// The picture as the toolkit's image, sharing its pixels: valid while the picture lives.
+QImage ImageOf(const quillane::RgbImage& picture) {
+  return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 3,
+                QImage::Format_RGB888);
 }
 
 }  // namespace
@@ -99,9 +98,9 @@ ListingActions::ListingActions(ListingListBox* list, const ListingModel* model,
 
   menu_ = new QMenu(list_);
   connect(menu_->addAction(tr("Copy as Text")), &QAction::triggered, this,
-          &ListingActions::CopyText);
+          [this] { Copy(true, false); });
   connect(menu_->addAction(tr("Copy as Picture")), &QAction::triggered, this,
-          &ListingActions::CopyPicture);
+          [this] { Copy(false, true); });
   connect(menu_->addAction(tr("Save as PNG\u2026")), &QAction::triggered, this,
           &ListingActions::SaveAs);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -156,42 +155,28 @@ QString ListingActions::RowsText() const {
   return QString::fromStdString(text);
 }
 
-QImage ListingActions::RowsPicture() const {
+quillane::RgbImage ListingActions::RowsPicture() const {
   const ChosenRows chosen = ChooseRows(*list_, *model_);
-  const quillane::RgbImage picture =
-      quillane::RenderListing(chosen.rows, Charset(), list_->ItemHeight() / kGlyphPixels);
-  if (picture.Empty()) return {};
-  return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 3,
-                QImage::Format_RGB888)
-      .copy();
+  return quillane::RenderListing(chosen.rows, Charset(), list_->ItemHeight() / kGlyphPixels);
 }
 
-void ListingActions::CopyText() const {
-  if (model_->Count() > 0) QGuiApplication::clipboard()->setText(RowsText());
-}
-
-void ListingActions::CopyPicture() const {
-  const QImage picture = RowsPicture();
-  if (picture.isNull()) return;
+void ListingActions::Copy(bool with_text, bool with_picture) const {
+  if (model_->Count() == 0) return;
   auto* data = new QMimeData;
-  data->setData(QStringLiteral("image/png"), PngOf(picture));
-  data->setImageData(picture);
-  QGuiApplication::clipboard()->setMimeData(data);
-}
-
-void ListingActions::CopyBoth() const {
-  const QImage picture = RowsPicture();
-  if (picture.isNull()) return;
-  auto* data = new QMimeData;
-  data->setText(RowsText());
-  data->setData(QStringLiteral("image/png"), PngOf(picture));
-  data->setImageData(picture);
+  if (with_text) data->setText(RowsText());
+  if (with_picture) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ImageOf(RowsPicture()).save(&buffer, "PNG");
+    data->setData(QStringLiteral("image/png"), png);
+  }
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
 bool ListingActions::SavePicture(const QString& path) const {
-  const QImage picture = RowsPicture();
-  return !picture.isNull() && picture.save(path, "PNG");
+  const quillane::RgbImage picture = RowsPicture();
+  return !picture.Empty() && ImageOf(picture).save(path, "PNG");
 }
 
 void ListingActions::SaveAs() const {
@@ -216,7 +201,7 @@ void ListingActions::ShowMenu(const QPoint& at) {
 bool ListingActions::eventFilter(QObject* watched, QEvent* event) {
   if (watched == list_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    CopyBoth();
+    Copy(true, true);
     return true;
   }
   if (watched == list_->viewport() && event->type() == QEvent::Wheel) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QImage>
 #include <QObject>
 #include <QString>
 #include <functional>
 
 #include "Charset.h"
+#include "ListingPicture.h"
 
 class ListingListBox;
 class ListingModel;
@@ -41,14 +41,10 @@ class ListingActions : public QObject {
   // Clamped to 1-4; the cell side becomes the start side times the zoom.
   void SetZoom(int zoom);
 
-  // The rows copy and save take, as the terminal lister prints them (each ends in a line
-  // break) and as a picture at the cell size shown (a null image when there are no rows).
+  // The rows copy and save take, as the terminal lister prints them: each ends in a line break.
   QString RowsText() const;
-  QImage RowsPicture() const;
-
-  void CopyText() const;
-  void CopyPicture() const;
-  void CopyBoth() const;
+  // Puts the rows on the clipboard as one entry: their text, their picture as PNG, or both.
+  void Copy(bool with_text, bool with_picture) const;
   // Writes the picture as PNG; false when there is nothing to save or the file cannot be
   // written.
   bool SavePicture(const QString& path) const;
@@ -60,6 +56,8 @@ class ListingActions : public QObject {
 
  private:
   quillane::Charset Charset() const;
+  // The rows at the cell size shown; empty when there are none.
+  quillane::RgbImage RowsPicture() const;
   void KeepColumnsInView();
   void ShowMenu(const QPoint& at);
 
