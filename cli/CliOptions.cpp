@@ -1,9 +1,13 @@
 #include "CliOptions.h"
 
 #include <array>
+#include <charconv>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
+
+#include "ListingPicture.h"
 
 namespace quillane::cli {
 namespace {
@@ -42,6 +46,15 @@ constexpr std::array<std::pair<std::string_view, CrosslinkAnswer>, 3> kCrosslink
     {"list-once", CrosslinkAnswer::ListOnce},
 }};
 
+// A whole decimal number from low to high.
+std::optional<int> NumberIn(std::string_view text, int low, int high) {
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size() || number < low || number > high)
+    return std::nullopt;
+  return number;
+}
+
 ParsedCommandLine Error(std::string text) {
   ParsedCommandLine result;
   result.action = ParsedCommandLine::Action::UsageError;
@@ -54,7 +67,8 @@ ParsedCommandLine Error(std::string text) {
 const char* const kUsage =
     "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump]\n"
     "                    [--layout original|speeddos|dolphindos|prologicdos|cancel]\n"
-    "                    [--crosslinks abort|list|list-once] IMAGE...\n";
+    "                    [--crosslinks abort|list|list-once] IMAGE...\n"
+    "       quillane-dir --png FILE [--scale N] [--png-size N] [options] IMAGE\n";
 
 const char* const kHelp =
     "Lists the directory of Commodore 1541 disk images (.d64) as a C64 shows it.\n"
@@ -77,13 +91,20 @@ const char* const kHelp =
     "                          time; or (default) list anyway with \"Don't ask me again\"\n"
     "                          ticked: asked once a run, and from then on a walk ends at\n"
     "                          its second crosslink\n"
+    "  --png FILE              write the listing of the one IMAGE to FILE as a PNG picture\n"
+    "                          instead of text: the window's look, cells of 8 x N pixels,\n"
+    "                          at least 40 columns wide, no file when nothing is listed\n"
+    "  --scale N               the picture's cells 8 x N pixels, N from 1 to 8 (default 2)\n"
+    "  --png-size N            shrink the picture to fit N x N pixels keeping its aspect,\n"
+    "                          each pixel the average of those it covers (for thumbnails);\n"
+    "                          a smaller picture stays as it is\n"
     "  --help                  show this help and exit\n"
     "  --version               show the version and exit\n"
     "\n"
     "Prompts and messages go to standard error as 'quillane-dir: PATH: TEXT'.\n"
     "Exit status: 0 all images listed, 1 usage error, 2 an image could not be opened,\n"
-    "3 an image was not listable (unsupported size, layout question cancelled);\n"
-    "with several images the highest.\n";
+    "3 an image was not listable (unsupported size, layout question cancelled),\n"
+    "4 the picture could not be written; with several images the highest.\n";
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine result;
@@ -119,8 +140,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       name = arg.substr(0, equals);
       value = arg.substr(equals + 1);
     }
-    const bool takes_value =
-        name == "--charset" || name == "--color" || name == "--layout" || name == "--crosslinks";
+    const bool takes_value = name == "--charset" || name == "--color" || name == "--layout" ||
+                             name == "--crosslinks" || name == "--png" || name == "--scale" ||
+                             name == "--png-size";
     if (!takes_value) return Error("unknown option '" + arg + "'");
     if (!value) {
       if (i + 1 >= args.size()) return Error("option '" + name + "' needs a value");
@@ -133,12 +155,22 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (const auto v = Lookup(kColors, *value)) options.color = *v, known = true;
     } else if (name == "--layout") {
       if (const auto v = Lookup(kLayouts, *value)) options.layout = *v, known = true;
-    } else {
+    } else if (name == "--crosslinks") {
       if (const auto v = Lookup(kCrosslinks, *value)) options.crosslinks = *v, known = true;
+    } else if (name == "--png") {
+      options.png = *value, known = !value->empty();
+    } else if (name == "--scale") {
+      if (const auto v = NumberIn(*value, kMinScale, kMaxScale)) options.scale = *v, known = true;
+    } else {
+      const auto v = NumberIn(*value, 1, std::numeric_limits<int>::max());
+      if (v) options.png_size = *v, known = true;
     }
     if (!known) return Error("invalid value '" + *value + "' for option '" + name + "'");
   }
   if (options.images.empty()) return Error("no image given");
+  if (!options.png.empty() && options.images.size() != 1)
+    return Error("--png writes the picture of exactly one image");
+  if (!options.png.empty() && options.dump) return Error("--png and --dump exclude each other");
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include "DirectoryLister.h"
 #include "ImagePrompts.h"
 #include "ListingPrinter.h"
+#include "PngOutput.h"
 
 namespace quillane::cli {
 namespace {
@@ -59,16 +60,21 @@ int RunLister(const CliOptions& options, bool out_is_terminal, std::FILE* out, s
                                  LayoutAnswerOf(options.layout), report);
   DialogImagePrompts prompts(filesize_dialog, ext_bam_dialog);
   DirectoryLister lister(crosslink_dialog, printer);
+  PngListing picture;
+  ListingList& rows = options.png.empty() ? static_cast<ListingList&>(printer) : picture;
 
   int status = kExitListed;
   for (const std::string& path : options.images) {
     printer.BeginImage(path);
     std::string reason;
-    const ListOutcome outcome =
-        lister.ListImage(path, prompts, printer, &reason, printer.ModeSlot());
+    const ListOutcome outcome = lister.ListImage(path, prompts, rows, &reason, printer.ModeSlot());
     if (outcome == ListOutcome::CannotOpen) printer.Unreadable(path, reason);
     printer.EndImage(outcome);
     status = std::max(status, ExitStatusOf(outcome));
+    if (&rows == &picture && picture.Count() > 0 && !picture.WritePicture(options, path, &reason)) {
+      std::fprintf(err, "quillane-dir: %s: %s\n", options.png.c_str(), reason.c_str());
+      status = std::max(status, kExitCannotWrite);
+    }
   }
   return status;
 }

@@ -14,8 +14,8 @@
 // with cells of 8 x scale pixels (no focus frame, no selection), so a picture at scale 1 or 2
 // equals the window's listing at 8- or 16-pixel cells.
 //
-//   std::vector<quillane::ListingRow> rows;  // text lent by the caller, reverse bits per row
-//   rows.push_back({text, reverse_map.rows[0]});
+//   std::vector<quillane::ListingRow> rows;  // as the directory walk appends them; the
+//                                            // texts must live until RenderListing returns
 //   const quillane::RgbImage picture =
 //       quillane::RenderListing(rows, quillane::Charset::UpperGraphics, 2);
 //   // picture.width == PictureColumns(rows) * 16, picture.height == rows.size() * 16;

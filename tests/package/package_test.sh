@@ -16,13 +16,17 @@ usr=$work/root/usr failed=0
 for file in lib/quillane-light/Vexa-Upper.fon lib/quillane-light/Vexa-Lower.fon \
   share/applications/quillane-light.desktop share/mime/packages/quillane-light.xml \
   share/icons/hicolor/32x32/apps/quillane-light.png share/doc/quillane-light/copyright \
-  share/doc/quillane-light/changelog.gz; do
+  share/doc/quillane-light/changelog.gz share/thumbnailers/quillane-light.thumbnailer; do
   [[ -f "$usr/$file" ]] || { echo "not in the package: /usr/$file"; failed=1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no library dependencies"; failed=1; }
 
 "$usr/bin/quillane-dir" --color never "$2" > "$work/listing.txt"
 tail -n 1 "$work/listing.txt" | grep -qx '[0-9]* BLOCKS FREE\.' || { echo "quillane-dir:"; cat "$work/listing.txt"; failed=1; }
+"$usr/bin/quillane-dir" --png "$work/thumb.png" --png-size 128 -- "$2"
+# A PNG whose header gives a width of 128 pixels: the listing is wider than high.
+[[ "$(od -An -tx1 -j12 -N8 "$work/thumb.png" | tr -d ' \n')" == 4948445200000080 ]] ||
+  { echo "no 128-pixel PNG from quillane-dir --png"; failed=1; }
 
 # The window: on a virtual display it must come up with its title; without one it must at
 # least start offscreen and keep running.

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CliOptions.h"
+#include "ListingList.h"
+#include "ListingPicture.h"
+
+namespace quillane::cli {
+
+// The listing of one image as a PNG picture (--png): keeps the rows as the directory walk
+// appends them, then draws them with the picture renderer and writes the file.
+//
+//   PngListing picture;
+//   lister.ListImage(image, prompts, picture);
+//   std::string error;
+//   if (picture.Count() > 0 && !picture.WritePicture(options, image, &error)) ...
+class PngListing final : public ListingList {
+ public:
+  void Append(const ListingRow& row) override;
+  int Count() const override { return static_cast<int>(texts_.size()); }
+
+  // Draws the rows in options.charset at options.scale, shrunk to fit options.png_size
+  // pixels square when that is set, and writes them to options.png. False, with *error
+  // telling why, when the file cannot be written; the image itself is never overwritten.
+  bool WritePicture(const CliOptions& options, const std::string& image, std::string* error) const;
+
+ private:
+  std::vector<std::string> texts_;
+  std::vector<ReverseMap::Row> bits_;
+};
+
+// Writes the picture as an 8-bit RGB PNG file. False, with *error telling why, when it cannot
+// be written; a regular file left half written is removed.
+bool WritePng(const RgbImage& picture, const std::string& path, std::string* error);
+
+}  // namespace quillane::cli
