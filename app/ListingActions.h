@@ -37,12 +37,9 @@ class ListingActions : public QObject {
   ListingActions(ListingListBox* list, const ListingModel* model,
                  std::function<bool()> upper_chosen, QObject* parent = nullptr);
 
-  int Zoom() const { return zoom_; }
   // Clamped to 1-4; the cell side becomes the start side times the zoom.
   void SetZoom(int zoom);
 
-  // The rows copy and save take, as the terminal lister prints them: each ends in a line break.
-  QString RowsText() const;
   // Puts the rows on the clipboard as one entry: their text, their picture as PNG, or both.
   void Copy(bool with_text, bool with_picture) const;
   // Writes the picture as PNG; false when there is nothing to save or the file cannot be
@@ -56,6 +53,8 @@ class ListingActions : public QObject {
 
  private:
   quillane::Charset Charset() const;
+  // The rows copy and save take, as the terminal lister prints them: each ends in a line break.
+  QString RowsText() const;
   // The rows at the cell size shown; empty when there are none.
   quillane::RgbImage RowsPicture() const;
   void KeepColumnsInView();
