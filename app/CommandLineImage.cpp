@@ -1,23 +1,24 @@
 #include "CommandLineImage.h"
 
-#include <QFile>
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
 
-QString PathExtension(const QString& path) {
-  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-  if (dot < 0 || dot < slash) return {};
-  return path.mid(dot);
+std::string PathExtension(const std::string& path) {
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return path.substr(dot);
 }
 
-QString CommandLineImage(const QStringList& arguments) {
+std::string CommandLineImage(const CommandLine& arguments) {
   if (arguments.size() < 2) return {};
-  const QString& path = arguments.at(1);
-  if (PathExtension(path).toUpper() != QLatin1String(".D64")) return {};
-  // status() follows links and only asks the file system; nothing is opened here.
-  std::error_code error;
-  const auto status = std::filesystem::status(QFile::encodeName(path).toStdString(), error);
-  if (error || !std::filesystem::is_regular_file(status)) return {};
+  const std::string& path = arguments[1];
+  std::string extension = PathExtension(path);
+  for (char& c : extension) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  if (extension != ".D64") return {};
+  // stat() follows links and only asks the file system; nothing is opened here.
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
   return path;
 }

@@ -1,16 +1,21 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
+
+// The command line as the system handed it over: the program's own name, then the arguments,
+// each byte for byte. File names on this system are bytes, not text; a name that is not valid
+// UTF-8 must reach the existence test and the open unchanged.
+using CommandLine = std::vector<std::string>;
 
 // The extension of a path: from its last "." on, when that "." lies in the last path component;
 // empty otherwise. "games/disk.d64" gives ".d64", "disk.d64.bak" gives ".bak", "v1.2/disk" gives
 // "".
-QString PathExtension(const QString& path);
+std::string PathExtension(const std::string& path);
 
 // The image to list at start: the first argument after the program's own name, when it names an
 // existing regular file whose extension, upper-cased, is exactly ".D64". Any further arguments
 // are ignored. Everything else (no argument, a missing file, a folder, a FIFO, socket or device,
 // another extension) gives an empty string, and the window comes up with an empty listing
 // without a word. A FIFO is never opened: opening it could wait for a writer forever.
-QString CommandLineImage(const QStringList& arguments);
+std::string CommandLineImage(const CommandLine& arguments);

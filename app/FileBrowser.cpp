@@ -7,10 +7,47 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QStorageInfo>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
+
+#include "DialogLook.h"
+
+namespace {
+
+// Row heights of the folder tree and the file list at 96 dots per inch.
+constexpr int kFolderRowHeight = 16;
+constexpr int kFileRowHeight = 13;
+
+// Draws the rows of a browser view at their designed height, scaled with the text; the file
+// list shows its names without icons, as a plain list of names.
+class RowHeightDelegate : public QStyledItemDelegate {
+ public:
+  RowHeightDelegate(QWidget* view, int height, bool icons)
+      : QStyledItemDelegate(view), height_(qRound(height * DesignScale(*view))), icons_(icons) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    // No width of its own: rows span the view, and a name too long for it is cut with "...".
+    return {icons_ ? QStyledItemDelegate::sizeHint(option, index).width() : 0, height_};
+  }
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!icons_) option->features &= ~QStyleOptionViewItem::HasDecoration;
+    option->decorationSize = option->decorationSize.boundedTo(QSize(height_, height_));
+  }
+
+ private:
+  int height_;
+  bool icons_;
+};
+
+}  // namespace
 
 FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files, QObject* parent)
     : QObject(parent),
@@ -35,7 +72,18 @@ FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files
   file_model_->setNameFilters({QStringLiteral("*.d64")});
   file_model_->setNameFilterDisables(false);
   files_->setModel(file_model_);
+  // A listing starts only from the user's own choice in the list: a click, the arrow and
+  // page keys, or typing the start of a name. The list also moves its current file on its own
+  // (when it gets the focus, or when the listed file is deleted or renamed on disk); that lists
+  // nothing.
+  files_->installEventFilter(this);
   files_->viewport()->installEventFilter(this);
+
+  // Rows as high as the layout says; long names are cut with "..." rather than scrolled.
+  folders_->setItemDelegate(new RowHeightDelegate(folders_, kFolderRowHeight, true));
+  files_->setItemDelegate(new RowHeightDelegate(files_, kFileRowHeight, false));
+  files_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  files_->setTextElideMode(Qt::ElideRight);
 
   // The model reads folders in the background and sorts what it read a moment later, so the
   // start folder is brought into view again after each of those steps, for a short while.
@@ -49,24 +97,33 @@ FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files
             if (folder != scroll_to_) scroll_to_.clear();  // the user has moved on
             ShowFiles(folder);
           });
-  connect(files_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) {
-            if (current.isValid() && !file_model_->isDir(current)) {
-              emit FileSelected(file_model_->filePath(current));
-            }
-          });
-  connect(files_, &QListView::clicked, this, [this](const QModelIndex& index) {
-    if (index.isValid() && index == current_at_press_ && !file_model_->isDir(index)) {
-      emit FileSelected(file_model_->filePath(index));
-    }
-  });
-
   RefreshDrives();
 }
 
 bool FileBrowser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == files_->viewport() && event->type() == QEvent::MouseButtonPress) {
-    current_at_press_ = files_->currentIndex();
+  const bool key = watched == files_ && event->type() == QEvent::KeyPress;
+  const bool press = watched == files_->viewport() && event->type() == QEvent::MouseButtonPress;
+  const bool release = watched == files_->viewport() &&
+                       event->type() == QEvent::MouseButtonRelease &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  if (press) current_at_press_ = files_->currentIndex();
+  if (key || release) {
+    // The list handles the event after this filter; what it made current is looked at then,
+    // when the highlight already stands on the new file.
+    const QPersistentModelIndex before =
+        key ? QPersistentModelIndex(files_->currentIndex()) : current_at_press_;
+    const QPersistentModelIndex under =
+        release ? files_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint())
+                : QModelIndex();
+    QMetaObject::invokeMethod(
+        this,
+        [this, before, under] {
+          const QModelIndex now = files_->currentIndex();
+          if (!now.isValid() || file_model_->isDir(now)) return;
+          // A click on the current file lists it again.
+          if (now != before || now == under) emit FileSelected(file_model_->filePath(now));
+        },
+        Qt::QueuedConnection);
   }
   return QObject::eventFilter(watched, event);
 }

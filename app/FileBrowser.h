@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QModelIndex>
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QString>
 
 class QComboBox;
@@ -11,9 +11,11 @@ class QTreeView;
 
 // The browser pane: a drive selector, a folder tree and a list of the folder's .d64 files,
 // coupled the way a user expects. Choosing a drive moves the tree to that drive, choosing a
-// folder in the tree shows its .d64 files (any letter case, nothing else), and selecting a file
-// in the list, by mouse or keyboard, announces its full path with FileSelected. Clicking the
-// file that is already selected announces it again, so it can be listed anew.
+// folder in the tree shows its .d64 files (any letter case, nothing else), and the user's choice
+// of a file in the list (a click, the arrow and page keys, typing the start of its name)
+// announces its full path with FileSelected, once the highlight stands on it. Clicking the file
+// that is already selected announces it again, so it can be listed anew. The list moving its
+// current file on its own (on getting the focus, on a file deleted or renamed) announces nothing.
 //
 // The drives are the mounted volumes; the folder tree and the file list are views on the
 // toolkit's file-system model.
@@ -55,5 +57,5 @@ class FileBrowser : public QObject {
   QString folder_;
   QString root_;
   QString scroll_to_;  // the folder to bring into view once the model has read its parent
-  QModelIndex current_at_press_;
+  QPersistentModelIndex current_at_press_;
 };

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "ApplicationTitle.h"
+#include "CommandLineImage.h"
 #include "QtFontPlatform.h"
 #include "uAbout.h"
 #include "uMainForm.h"
@@ -13,13 +14,14 @@ int main(int argc, char** argv) {
   // 120 dots per inch up.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);
+  // The name only: a display name would be appended to every window's caption.
   QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
 
   QtFontPlatform font_platform;
   TfMainForm fMainForm(font_platform, QCoreApplication::applicationDirPath());
   TfAbout fAbout(&fMainForm);
   fMainForm.SetAbout(&fAbout);
+  fMainForm.SetArguments(CommandLine(argv, argv + argc));
   fMainForm.show();
   return application.exec();
 }

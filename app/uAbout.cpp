@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "DialogLook.h"
+#include "WindowPlacement.h"
 #include "ui_uAbout.h"
 
 // The picture is compiled into the app library; a static library needs its resources named.
@@ -27,10 +28,19 @@ TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbo
   ui->ProductName->setFont(displayFont);
   ui->Label4->setFont(displayFont);
 
-  // The labels take the size of their texts, whatever the face that draws them.
+  setFixedSize(298, 240);
+  ScaleDesignedSizes(*this, DesignScale(*this));
+
+  // The labels take the size of their texts, whatever the face that draws them. The build
+  // date keeps as far from the panel's right bevel as the picture stands from its left one:
+  // should the face draw it wider than designed, it moves left by as much.
   for (QLabel* label :
        {ui->ProductName, ui->Label4, ui->MakerLine, ui->Label1, ui->Comments, ui->Label2}) {
     label->adjustSize();
+  }
+  const int clear_of_bevel = ui->Panel1->contentsRect().right() - ui->ProgramIcon->x();
+  if (ui->Label1->geometry().right() > clear_of_bevel) {
+    ui->Label1->move(clear_of_bevel - ui->Label1->width(), ui->Label1->y());
   }
 
   // The two addresses read like labels on the button-face colour, but can be selected and
@@ -40,8 +50,6 @@ TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbo
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     field->setPalette(palette);
   }
-
-  setFixedSize(298, 240);
 }
 
 TfAbout::~TfAbout() = default;
@@ -52,6 +60,7 @@ void TfAbout::reject() {
 
 void TfAbout::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  CentreOnScreen(*this);
   ui->Edit1->deselect();
   ui->Edit2->deselect();
   ui->OKButton->setFocus(Qt::OtherFocusReason);

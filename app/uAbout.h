@@ -12,7 +12,8 @@ class QShowEvent;
 
 // The "Info" box: the program's name and edition, build date, picture, maker and addresses.
 // Built once, hidden between showings; its contents never change. OKButton is both the Enter
-// and the Esc button and has the focus whenever the box opens; the close box closes it too.
+// and the Esc button and has the focus whenever the box opens; the close box closes it too. Every
+// showing is centred on the screen.
 class TfAbout : public QDialog {
   Q_OBJECT
 

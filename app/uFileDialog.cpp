@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "DialogLook.h"
+#include "WindowPlacement.h"
 #include "ui_uFileDialog.h"
 
 namespace {
@@ -65,6 +66,7 @@ TfFileDialog::TfFileDialog(QWidget* owner, int kind)
   connect(ui->Button4, &QPushButton::clicked, this, [this] { done(quillane::kPromptStop); });
 
   setFixedSize(391, radioButtons ? kExtBamClientHeight : 121);
+  ScaleDesignedSizes(*this, DesignScale(*this));
 }
 
 TfFileDialog::~TfFileDialog() = default;
@@ -101,6 +103,7 @@ void TfFileDialog::reject() {
 
 void TfFileDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  CentreOnScreen(*this);
   ui->CheckBox1->setFocus(Qt::OtherFocusReason);
 }
 

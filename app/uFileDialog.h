@@ -20,7 +20,8 @@ class QShowEvent;
 //   kind 4: the image file has an unsupported size ("OK" 1 only, Esc 1);
 //   kind 6: no extended BAM layout was recognised; the radio buttons choose the layout
 //           ("OK" 1 / "Cancel" 2, Esc 2).
-// The title bar's close box answers 2 in every kind. No button reacts to Enter.
+// The title bar's close box answers 2 in every kind. No button reacts to Enter. Every showing is
+// centred on the screen.
 class TfFileDialog : public QDialog, public quillane::PromptDialog {
   Q_OBJECT
 

@@ -6,13 +6,13 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <algorithm>
+#include <QWindow>
 
 #include "ApplicationTitle.h"
 #include "CommandLineImage.h"
+#include "DialogLook.h"
 #include "FileBrowser.h"
 #include "FormSizes.h"
 #include "ImageDrop.h"
@@ -20,6 +20,7 @@
 #include "ListingDelegate.h"
 #include "ListingModel.h"
 #include "ListingView.h"
+#include "WindowPlacement.h"
 #include "uAbout.h"
 #include "uFileDialog.h"
 #include "ui_uMainForm.h"
@@ -30,6 +31,14 @@ static void RegisterAppResources() {
   Q_INIT_RESOURCE(quillane);
 }
 
+namespace {
+
+// The browser pane's width and the file list's height at 96 dots per inch.
+constexpr int kBrowserPaneWidth = 185;
+constexpr int kFileListHeight = 268;
+
+}  // namespace
+
 TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::TfMainForm>()),
@@ -37,6 +46,7 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
       messages_(this) {
   RegisterAppResources();
   ui_->setupUi(this);
+  ApplyDialogFont(*this);
   setWindowTitle(QString::fromLatin1(ApplicationTitle));
   setWindowIcon(QIcon(QStringLiteral(":/quillane-light.png")));
 
@@ -78,17 +88,20 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   connect(browser_, &FileBrowser::FileSelected, this, &TfMainForm::FileListBox1Click);
   browser_->SetFolder(QDir::currentPath());
 
-  // The browser pane keeps its width when the window grows; the listing takes the rest.
+  // The layout's pixel sizes grow with the text. The browser pane keeps its width when the
+  // window grows; the listing takes the rest.
+  const double scale = DesignScale(*this);
+  ScaleDesignedSizes(*this, scale);
+  const int pane = qRound(kBrowserPaneWidth * scale);
   ui_->Splitter1->setStretchFactor(0, 0);
   ui_->Splitter1->setStretchFactor(1, 1);
-  ui_->Splitter1->setSizes({185, width() - 185});
+  ui_->Splitter1->setSizes({pane, width() - pane});
   ui_->Splitter2->setStretchFactor(0, 1);
   ui_->Splitter2->setStretchFactor(1, 0);
-  ui_->Splitter2->setSizes({height(), 268});
+  ui_->Splitter2->setSizes({height(), qRound(kFileListHeight * scale)});
   connect(ui_->Splitter1, &QSplitter::splitterMoved, this, &TfMainForm::Splitter1Moved);
 
   ui_->DirectoryListBox1->setFocus();
-  arguments_ = QCoreApplication::arguments();
 }
 
 TfMainForm::~TfMainForm() = default;
@@ -101,41 +114,45 @@ void TfMainForm::showEvent(QShowEvent* event) {
   }
 }
 
+// The window system has mapped the window and it is being painted: a prompt that the
+// command-line image raises opens over it. (The toolkit may paint a window before the window
+// manager has mapped it, so the paint alone does not tell.)
+bool TfMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (list_when_exposed_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+      windowHandle()->isExposed()) {
+    list_when_exposed_ = false;
+    QMetaObject::invokeMethod(this, &TfMainForm::ListCommandLineImage, Qt::QueuedConnection);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void TfMainForm::closeEvent(QCloseEvent* event) {
   FormClose();
   QWidget::closeEvent(event);
 }
 
+// The screen's resolution in its own pixels. The toolkit counts in pixels scaled by a whole
+// device pixel ratio and reports a resolution divided by it (144 dots per inch at a ratio of 2
+// reads as 72); the ratio is put back, so the choice does not depend on how it was rounded.
 int TfMainForm::DotsPerInch() const {
-  return dots_per_inch_ > 0 ? dots_per_inch_ : logicalDpiY();
+  return dots_per_inch_ > 0 ? dots_per_inch_ : qRound(logicalDpiY() * devicePixelRatioF());
 }
 
 void TfMainForm::FormShow() {
   const FormSizes sizes = SizesForDotsPerInch(DotsPerInch());
   ui_->ListBox1->SetItemHeight(sizes.item_height);
   resize(sizes.client_width, height());
-  PlaceOnScreen();
+  CentreOnScreen(*this, true);
   Splitter1Moved();
-
-  // The list is still empty here: nothing has been listed yet.
-  const QString image = CommandLineImage(arguments_);
-  if (!image.isEmpty()) ListImage(image);
+  // The image named on the command line is listed once the window is on the screen.
+  list_when_exposed_ = true;
+  if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
 }
 
-// Centred on the screen. On a screen too small for the window (a high scale on a small
-// display) it is made to fit, and its top-left corner stays on the screen, so that the title
-// bar can always be reached.
-void TfMainForm::PlaceOnScreen() {
-  const QScreen* where = screen();
-  if (where == nullptr) return;
-  const QRect area = where->availableGeometry();
-  const QSize frame = frameGeometry().size() - size();
-  const QSize least = minimumSizeHint();
-  resize(std::max(least.width(), std::min(width(), area.width() - frame.width())),
-         std::max(least.height(), std::min(height(), area.height() - frame.height())));
-  QRect outer = frameGeometry();
-  outer.moveCenter(area.center());
-  move(std::max(outer.left(), area.left()), std::max(outer.top(), area.top()));
+// The list is still empty here: nothing has been listed yet.
+void TfMainForm::ListCommandLineImage() {
+  const std::string image = CommandLineImage(arguments_);
+  if (!image.empty()) ListImage(image);
 }
 
 void TfMainForm::FileListBox1Click(const QString& path) {
@@ -144,14 +161,14 @@ void TfMainForm::FileListBox1Click(const QString& path) {
   if (listing_in_progress_) return;
   // The old listing goes at once, also when the new file turns out not to be listable.
   listing_->Clear();
-  if (!path.isEmpty()) ListImage(path);
+  if (!path.isEmpty()) ListImage(QFile::encodeName(path).toStdString());
 }
 
 // Opens, classifies, walks and closes; a file that cannot be opened leaves the list empty,
 // without a word.
-void TfMainForm::ListImage(const QString& path) {
+void TfMainForm::ListImage(const std::string& path) {
   listing_in_progress_ = true;
-  lister_->ListImage(QFile::encodeName(path).toStdString(), *prompts_, *listing_);
+  lister_->ListImage(path, *prompts_, *listing_);
   listing_in_progress_ = false;
 }
 

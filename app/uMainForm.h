@@ -2,11 +2,12 @@
 
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "CharsetFonts.h"
+#include "CommandLineImage.h"
 #include "DirectoryLister.h"
 #include "ImagePrompts.h"
 #include "QtMessageBox.h"
@@ -37,8 +38,8 @@ class TfMainForm : public QWidget {
 
   // The About box that the "About..." command shows (fAbout, created after this window).
   void SetAbout(TfAbout* about) { fAbout_ = about; }
-  // The command line FormShow looks at; the application's own arguments unless set.
-  void SetArguments(const QStringList& arguments) { arguments_ = arguments; }
+  // The command line FormShow looks at, byte for byte; none unless set.
+  void SetArguments(const CommandLine& arguments) { arguments_ = arguments; }
   // The dots per inch FormShow sizes the window for; 0 (the default) asks the window's screen.
   void SetDotsPerInch(int dots_per_inch) { dots_per_inch_ = dots_per_inch; }
 
@@ -62,12 +63,13 @@ class TfMainForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   int DotsPerInch() const;
-  void PlaceOnScreen();
-  void ListImage(const QString& path);
+  void ListCommandLineImage();
+  void ListImage(const std::string& path);
 
   std::unique_ptr<Ui::TfMainForm> ui_;
   CharsetFonts fonts_;
@@ -81,9 +83,10 @@ class TfMainForm : public QWidget {
   ListingDelegate* delegate_ = nullptr;
   FileBrowser* browser_ = nullptr;
   QPointer<TfAbout> fAbout_;
-  QStringList arguments_;
+  CommandLine arguments_;
   int dots_per_inch_ = 0;
   bool shown_ = false;
+  bool list_when_exposed_ = false;
   bool closed_ = false;
   bool listing_in_progress_ = false;
 };

@@ -23,18 +23,19 @@ constexpr CharsetTable MakeTextHalf(bool lower_case) {
 }
 
 // Screen codes 0x40-0x7F of the upper-case/graphics set: the shifted and Commodore-key
-// graphics. Lines the C64 draws off the cell's middle use the one-eighth blocks of the Legacy
-// Computing block, counted from the top (horizontal) or the left (vertical).
+// graphics, as the Legacy Computing block maps them. The straight lines the C64 draws two pixels
+// thick are one-eighth blocks, counted from the top (horizontal) or the left (vertical); only
+// 0x40 and 0x5D keep the box-drawing lines.
 constexpr std::array<char32_t, 64> kUpperGraphicsHigh{
     U'\u2500',      // 40 horizontal line, middle
     U'\u2660',      // 41 spade
-    U'\u2502',      // 42 vertical line, middle
-    U'\u2500',      // 43 horizontal line, middle (drawn like 40 on the C64)
-    U'\U0001FB76',  // 44 horizontal line, second row
-    U'\U0001FB77',  // 45 horizontal line, third row
+    U'\U0001FB72',  // 42 vertical line, fourth column
+    U'\U0001FB78',  // 43 horizontal line, fourth row
+    U'\U0001FB77',  // 44 horizontal line, third row
+    U'\U0001FB76',  // 45 horizontal line, second row
     U'\U0001FB7A',  // 46 horizontal line, sixth row
-    U'\U0001FB70',  // 47 vertical line, second column
-    U'\U0001FB71',  // 48 vertical line, third column
+    U'\U0001FB71',  // 47 vertical line, third column
+    U'\U0001FB74',  // 48 vertical line, sixth column
     U'\u256E',      // 49 arc down and left
     U'\u2570',      // 4A arc up and right
     U'\u256F',      // 4B arc up and left
@@ -46,12 +47,12 @@ constexpr std::array<char32_t, 64> kUpperGraphicsHigh{
     U'\u25CF',      // 51 black circle
     U'\U0001FB7B',  // 52 horizontal line, seventh row
     U'\u2665',      // 53 heart
-    U'\U0001FB75',  // 54 vertical line, seventh column
+    U'\U0001FB70',  // 54 vertical line, second column
     U'\u256D',      // 55 arc down and right
     U'\u2573',      // 56 diagonal cross
     U'\u25CB',      // 57 white circle
     U'\u2663',      // 58 club
-    U'\U0001FB74',  // 59 vertical line, sixth column
+    U'\U0001FB75',  // 59 vertical line, seventh column
     U'\u2666',      // 5A diamond
     U'\u253C',      // 5B cross of lines
     U'\U0001FB8C',  // 5C left half medium shade

@@ -1,4 +1,4 @@
-// The About box: its texts, and every way of closing it.
+// The About box: its texts inside the panel, and every way of closing it.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -10,43 +10,32 @@
 
 namespace {
 
-TEST(About, HoldsTheProgramsTextsAndReadOnlyAddresses) {
+TEST(About, ShowsItsTextsInsideThePanelAndClosesOnOkEnterEscAndTheCloseBox) {
   TfAbout about(nullptr);
   EXPECT_EQ(about.windowTitle(), QStringLiteral("Info"));
-  const std::pair<const char*, const char*> texts[] = {
-      {"ProductName", "Quillane"}, {"Label4", "Zeviz"}, {"Label1", "Build: 07.07.2018"},
-      {"Comments", "mail to:"},    {"Label2", "Home:"},
-  };
-  for (const auto& [name, text] : texts) {
+  const QRect inside = about.findChild<QWidget*>("Panel1")->contentsRect();
+  const std::pair<const char*, const char*> labels[] = {{"ProductName", "Quillane"},
+                                                        {"Label4", "Zeviz"},
+                                                        {"Label1", "Build: 07.07.2018"},
+                                                        {"Comments", "mail to:"},
+                                                        {"Label2", "Home:"}};
+  for (const auto& [name, text] : labels) {
     auto* label = about.findChild<QLabel*>(name);
-    ASSERT_NE(label, nullptr) << name;
-    EXPECT_EQ(label->text(), QString::fromLatin1(text)) << name;
+    EXPECT_EQ(label->text(), QString::fromLatin1(text));
+    EXPECT_TRUE(inside.contains(label->geometry())) << name;  // clear of the bevel
   }
-  for (const char* name : {"Edit1", "Edit2"}) {
-    auto* field = about.findChild<QLineEdit*>(name);
-    ASSERT_NE(field, nullptr) << name;
-    EXPECT_TRUE(field->isReadOnly()) << name;
-    EXPECT_FALSE(field->text().isEmpty()) << name;
-  }
-  EXPECT_FALSE(about.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
-}
-
-TEST(About, ClosesOnOkEnterEscAndTheCloseBoxAndOpensAgain) {
-  TfAbout about(nullptr);
+  EXPECT_TRUE(about.findChild<QLineEdit*>("Edit2")->isReadOnly());
   auto* ok = about.findChild<QPushButton*>("OKButton");
-  ASSERT_NE(ok, nullptr);
-  EXPECT_EQ(ok->text(), QStringLiteral("OK"));
-  const std::pair<const char*, std::function<void()>> ways[] = {
-      {"OK", [&] { QTest::mouseClick(ok, Qt::LeftButton); }},
-      {"Enter", [&] { PressKey(&about, Qt::Key_Return); }},
-      {"Esc", [&] { PressKey(&about, Qt::Key_Escape); }},
-      {"close box", [&] { CloseBox(&about); }},
+  const std::function<void()> ways[] = {
+      [&] { QTest::mouseClick(ok, Qt::LeftButton); },
+      [&] { PressKey(&about, Qt::Key_Return); },
+      [&] { PressKey(&about, Qt::Key_Escape); },
+      [&] { about.windowHandle()->close(); },
   };
-  for (const auto& [name, close] : ways) {
+  for (const auto& close : ways) {
     ModalAnswerer answerer([&](QWidget*) { close(); });
     about.exec();
-    EXPECT_EQ(answerer.shown.size(), 1u) << name;
-    EXPECT_FALSE(about.isVisible()) << name;
+    EXPECT_EQ(answerer.shown.size(), 1u);
   }
 }
 

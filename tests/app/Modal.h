@@ -19,13 +19,11 @@ class ModalAnswerer {
   explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || modal == last_) {
-        if (modal != nullptr && since_.elapsed() > 3000) {
-          modal->hide();
-          ADD_FAILURE() << "a modal window was left open";
-        }
-        return;
+      if (modal != nullptr && modal == last_ && since_.elapsed() > 3000) {
+        modal->hide();
+        ADD_FAILURE() << "a modal window was left open";
       }
+      if (modal == nullptr || modal == last_) return;
       last_ = modal;
       since_.start();
       shown.push_back(modal);
@@ -44,11 +42,8 @@ class ModalAnswerer {
   QElapsedTimer since_;
 };
 
-// A key pressed where the keyboard focus is, and the title bar's close box.
+// A key pressed where the keyboard focus is.
 inline void PressKey(QWidget* window, Qt::Key key) {
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus != nullptr ? focus : window, key);
-}
-inline void CloseBox(QWidget* window) {
-  window->windowHandle()->close();
 }

@@ -9,16 +9,15 @@
 
 TEST(QtMessageBoxTest, ShowsTheTextUnderTheProgramTitleWithOneOkAndNoIcon) {
   QWidget owner;
-  QtMessageBox messages(&owner);
-  ModalAnswerer answerer([](QWidget* modal) {
+  QString seen;
+  ModalAnswerer answerer([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillane_Light"));
-    EXPECT_EQ(box->text(), QStringLiteral("/tmp/big.d64: Max 288 files allowed! Image aborted!"));
-    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box->buttons().size(), 1);
+    seen = QString("%1|%2|%3|%4")
+               .arg(box->windowTitle(), box->text())
+               .arg(box->icon())
+               .arg(box->buttons().size());
     box->button(QMessageBox::Ok)->click();
   });
-  messages.ShowMessage("/tmp/big.d64: Max 288 files allowed! Image aborted!");
-  EXPECT_EQ(answerer.shown.size(), 1u);
+  QtMessageBox(&owner).ShowMessage("/tmp/big.d64: Max 288 files allowed! Image aborted!");
+  EXPECT_EQ(seen, "Quillane_Light|/tmp/big.d64: Max 288 files allowed! Image aborted!|0|1");
 }
