@@ -1,9 +1,11 @@
 #include "ImageDrop.h"
 
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <string>
 #include <utility>
 
 #include "CommandLineImage.h"
@@ -18,7 +20,9 @@ QString ImageDrop::DroppedImage(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return {};
   const QUrl first = data->urls().constFirst();
   // The rule of the command line, as if the file had been named as the first argument.
-  return first.isLocalFile() ? CommandLineImage({QString(), first.toLocalFile()}) : QString();
+  if (!first.isLocalFile()) return {};
+  const std::string path = QFile::encodeName(first.toLocalFile()).toStdString();
+  return QFile::decodeName(CommandLineImage({std::string(), path}).c_str());
 }
 
 bool ImageDrop::eventFilter(QObject* watched, QEvent* event) {
