@@ -16,7 +16,9 @@ constexpr int kExtBamClientHeight = 192;
 
 }  // namespace
 
-TfFileDialog::TfFileDialog(QWidget* owner, int kind)
+using quillane::Question;
+
+TfFileDialog::TfFileDialog(QWidget* owner, Question kind)
     : QDialog(owner), ui(std::make_unique<Ui::TfFileDialog>()), kind_(kind) {
   ui->setupUi(this);
   ApplyDialogLook(*this);
@@ -31,29 +33,26 @@ TfFileDialog::TfFileDialog(QWidget* owner, int kind)
 
   bool radioButtons = false;
   switch (kind) {
-    case quillane::kCrosslinkPrompt:
+    case Question::Crosslink:
       setWindowTitle(QStringLiteral("Crosslinked Entry..."));
       ui->Button1->setText(QStringLiteral("List Anyway"));
       ui->Button4->setText(QStringLiteral("Abort"));
       break;
-    case quillane::kFilesizePrompt:
+    case Question::UnsupportedSize:
       setWindowTitle(QStringLiteral("Unsupported Filesize..."));
-      ui->Label1->setText(QStringLiteral("Unsupported Filesize..."));
       ui->Button1->setText(QStringLiteral("OK"));
       ui->Button4->hide();
-      escapeResult_ = quillane::kPromptGoOn;  // Esc works as "OK" here
+      escapeResult_ = kGoOn;  // Esc works as "OK" here
       break;
-    case quillane::kExtBamPrompt:
+    case Question::Layout:
       setWindowTitle(QStringLiteral("Extended BAM could not be detected..."));
-      ui->Label1->setText(
-          QStringLiteral("The Extended BAM could not be detected. Handle this Image as:"));
       ui->Button1->setText(QStringLiteral("OK"));
       ui->Button4->setText(QStringLiteral("Cancel"));
       radioButtons = true;
       break;
-    default:  // no other kind is built; it keeps the designed form
-      break;
   }
+  const std::string_view message = quillane::FixedMessage(kind);
+  ui->Label1->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
 
   for (QRadioButton* button :
        {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4}) {
@@ -62,8 +61,8 @@ TfFileDialog::TfFileDialog(QWidget* owner, int kind)
   }
   dosVariant_ = 1;
 
-  connect(ui->Button1, &QPushButton::clicked, this, [this] { done(quillane::kPromptGoOn); });
-  connect(ui->Button4, &QPushButton::clicked, this, [this] { done(quillane::kPromptStop); });
+  connect(ui->Button1, &QPushButton::clicked, this, [this] { done(kGoOn); });
+  connect(ui->Button4, &QPushButton::clicked, this, [this] { done(kStop); });
 
   setFixedSize(391, radioButtons ? kExtBamClientHeight : 121);
   ScaleDesignedSizes(*this, DesignScale(*this));
@@ -88,12 +87,12 @@ int TfFileDialog::ShowModal() {
   exec();
   // A showing that ended without an answer (the window hidden from outside, the event loop
   // told to end) counts as "stop".
-  if (modalResult_ == 0) FormClose(quillane::kPromptStop);
+  if (modalResult_ == 0) FormClose(kStop);
   return modalResult_;
 }
 
 void TfFileDialog::done(int result) {
-  FormClose(result == quillane::kPromptGoOn ? quillane::kPromptGoOn : quillane::kPromptStop);
+  FormClose(result == kGoOn ? kGoOn : kStop);
   QDialog::done(modalResult_);
 }
 
@@ -110,7 +109,7 @@ void TfFileDialog::showEvent(QShowEvent* event) {
 void TfFileDialog::closeEvent(QCloseEvent* event) {
   // QDialog would route the close box through reject(), which is the Esc answer; the close
   // box answers 2 in every kind.
-  if (isVisible()) done(quillane::kPromptStop);
+  if (isVisible()) done(kStop);
   event->accept();
 }
 
@@ -125,5 +124,25 @@ void TfFileDialog::RadioButton1Click() {
 // box always remembers a "go on".
 void TfFileDialog::FormClose(int result) {
   modalResult_ = result;
-  if (result == quillane::kPromptStop) ui->CheckBox1->setChecked(false);
+  if (result == kStop) ui->CheckBox1->setChecked(false);
+}
+
+quillane::Answer TfFileDialog::Ask(const std::string& file_name, const std::string& message) {
+  SetEdit1(file_name);
+  SetLabel1(message);
+  const bool goOn = ShowModal() == kGoOn;
+  return {goOn, CheckBox1(), static_cast<quillane::GeometryMode>(dosVariant_)};
+}
+
+quillane::Answer PromptWindows::Ask(Question question, const std::string& file_name,
+                                    const std::string& message) {
+  switch (question) {
+    case Question::Crosslink:
+      return crosslink_.Ask(file_name, message);
+    case Question::UnsupportedSize:
+      return filesize_.Ask(file_name, message);
+    case Question::Layout:
+      break;
+  }
+  return ext_bam_.Ask(file_name, message);
 }

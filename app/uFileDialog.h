@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "PromptDialog.h"
+#include "PromptAnswerer.h"
 
 namespace Ui {
 class TfFileDialog;
@@ -22,20 +22,27 @@ class QShowEvent;
 //           ("OK" 1 / "Cancel" 2, Esc 2).
 // The title bar's close box answers 2 in every kind. No button reacts to Enter. Every showing is
 // centred on the screen.
-class TfFileDialog : public QDialog, public quillane::PromptDialog {
+class TfFileDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TfFileDialog(QWidget* owner, int kind);
+  // Result codes of a showing.
+  static constexpr int kGoOn = 1;
+  static constexpr int kStop = 2;
+
+  TfFileDialog(QWidget* owner, quillane::Question kind);
   ~TfFileDialog() override;
 
-  int Kind() const override { return kind_; }
-  void SetEdit1(const std::string& text) override;
-  void SetLabel1(const std::string& text) override;
-  int ShowModal() override;
-  bool CheckBox1() const override;
-  int ModalResult() const override { return modalResult_; }
-  int DosVariant() const override { return dosVariant_; }
+  quillane::Question Kind() const { return kind_; }
+  void SetEdit1(const std::string& text);   // the file-name line
+  void SetLabel1(const std::string& text);  // the message line
+  int ShowModal();                          // 1 or 2, also left in ModalResult
+  bool CheckBox1() const;
+  int ModalResult() const { return modalResult_; }  // 0 while a showing has no answer yet
+  int DosVariant() const { return dosVariant_; }    // 1-4, the layout choice of kind 6
+
+  // One showing with the texts written first, as the user answered it.
+  quillane::Answer Ask(const std::string& file_name, const std::string& message);
 
  public slots:
   void done(int result) override;
@@ -52,8 +59,22 @@ class TfFileDialog : public QDialog, public quillane::PromptDialog {
   void FormClose(int result);
 
   std::unique_ptr<Ui::TfFileDialog> ui;
-  int kind_;
-  int escapeResult_ = quillane::kPromptStop;
+  quillane::Question kind_;
+  int escapeResult_ = kStop;
   int modalResult_ = 0;
   int dosVariant_ = 1;
+};
+
+// The questions of a listing put to the user with the three prompt windows, one per kind.
+class PromptWindows final : public quillane::PromptAnswerer {
+ public:
+  PromptWindows(TfFileDialog& crosslink, TfFileDialog& filesize, TfFileDialog& ext_bam)
+      : crosslink_(crosslink), filesize_(filesize), ext_bam_(ext_bam) {}
+  quillane::Answer Ask(quillane::Question question, const std::string& file_name,
+                       const std::string& message) override;
+
+ private:
+  TfFileDialog& crosslink_;
+  TfFileDialog& filesize_;
+  TfFileDialog& ext_bam_;
 };

@@ -61,13 +61,13 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
 
   // Created once and only hidden between showings, so each keeps its "Don't ask me again"
   // box, its last answer and (kind 6) its last layout choice for the whole run.
-  fCrosslinkDialog_ = new TfFileDialog(this, quillane::kCrosslinkPrompt);
-  fFilesizeDialog_ = new TfFileDialog(this, quillane::kFilesizePrompt);
-  fExtBamDialog_ = new TfFileDialog(this, quillane::kExtBamPrompt);
-  prompts_ = std::make_unique<quillane::DialogImagePrompts>(*fFilesizeDialog_, *fExtBamDialog_);
-  // The lister builds the sector table and holds the reverse-video map and the BASIC keyword
-  // table it expands tokens with.
-  lister_ = std::make_unique<quillane::DirectoryLister>(*fCrosslinkDialog_, messages_);
+  fCrosslinkDialog_ = new TfFileDialog(this, quillane::Question::Crosslink);
+  fFilesizeDialog_ = new TfFileDialog(this, quillane::Question::UnsupportedSize);
+  fExtBamDialog_ = new TfFileDialog(this, quillane::Question::Layout);
+  prompt_windows_ =
+      std::make_unique<PromptWindows>(*fCrosslinkDialog_, *fFilesizeDialog_, *fExtBamDialog_);
+  prompts_ = std::make_unique<quillane::ImagePrompts>(*prompt_windows_);
+  lister_ = std::make_unique<quillane::DirectoryLister>(*prompts_, messages_);
 
   listing_ = new ListingModel(this);
   // The face is chosen from RadioButton1 each time a row is drawn.
@@ -164,11 +164,12 @@ void TfMainForm::FileListBox1Click(const QString& path) {
   if (!path.isEmpty()) ListImage(QFile::encodeName(path).toStdString());
 }
 
-// Opens, classifies, walks and closes; a file that cannot be opened leaves the list empty,
-// without a word.
+// Opens, classifies, walks and closes; a file that cannot be opened or read leaves the list
+// empty, without a word.
 void TfMainForm::ListImage(const std::string& path) {
   listing_in_progress_ = true;
-  lister_->ListImage(path, *prompts_, *listing_);
+  const quillane::ListOutcome outcome = lister_->ListImage(path, *listing_);
+  if (outcome == quillane::ListOutcome::Unreadable) listing_->Clear();
   listing_in_progress_ = false;
 }
 
@@ -176,8 +177,8 @@ void TfMainForm::Splitter1Moved() {
   ui_->DriveComboBox1->resize(ui_->DirectoryListBox1->width(), ui_->DriveComboBox1->height());
 }
 
-// Switching only repaints: the rows, the reverse-video map, the scroll position and the selection
-// stay as they are.
+// Switching only repaints: the rows and their reverse-video bits, the scroll position and the
+// selection stay as they are.
 void TfMainForm::RadioButton1Click() {
   ui_->ListBox1->RepaintNow();
 }

@@ -19,13 +19,13 @@ class TfMainForm;
 class FileBrowser;
 class ListingDelegate;
 class ListingModel;
+class PromptWindows;
 class TfFileDialog;
 
 // The main window: the browser pane on the left, the listing on the right, the character-set
 // switch and the "About..." button below. It owns everything that lasts from one listing to the
 // next: the registered fonts, the three prompt windows (so that their "Don't ask me again"
-// boxes last for the run), the directory lister with its sector table and reverse-video map,
-// and the listing's rows.
+// boxes last for the run) and what they remember, the directory lister, and the listing's rows.
 class TfMainForm : public QWidget {
   Q_OBJECT
 
@@ -77,7 +77,8 @@ class TfMainForm : public QWidget {
   TfFileDialog* fFilesizeDialog_ = nullptr;
   TfFileDialog* fExtBamDialog_ = nullptr;
   QtMessageBox messages_;
-  std::unique_ptr<quillane::DialogImagePrompts> prompts_;
+  std::unique_ptr<PromptWindows> prompt_windows_;
+  std::unique_ptr<quillane::ImagePrompts> prompts_;
   std::unique_ptr<quillane::DirectoryLister> lister_;
   ListingModel* listing_ = nullptr;
   ListingDelegate* delegate_ = nullptr;

@@ -1,5 +1,9 @@
-// The whole listing of one path, open to close, as the window and quillane-dir run it.
+// The whole listing of one path, open to close, as the window and quillane-dir run it, without
+// keeping or printing the rows; and the floor of the I/O under it.
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -8,7 +12,7 @@
 #include "DirectoryLister.h"
 #include "ImageBuilder.h"
 #include "ListingFakes.h"
-#include "ScriptedPromptDialog.h"
+#include "ScriptedAnswerer.h"
 
 namespace quillane {
 namespace {
@@ -50,22 +54,33 @@ ImageBuilder FullDirectory(bool with_art) {
   return b;
 }
 
+// A list that keeps nothing but the number of rows and their bytes: the listing alone, without
+// the cost of keeping or printing the rows.
+class CountingList final : public ListingList {
+ public:
+  void Append(const ListingRow& row) override {
+    ++rows;
+    bytes += row.text.size() + row.reverse[0];
+  }
+  int Count() const override { return static_cast<int>(rows); }
+  std::size_t rows = 0;
+  std::size_t bytes = 0;
+};
+
 void ListOnePath(benchmark::State& state, const ImageBuilder& builder, std::size_t rows) {
   const test::TempFile file = builder.WriteTemp();
-  test::ScriptedPromptDialog crosslinks(kCrosslinkPrompt);
-  test::ScriptedPromptDialog filesize(kFilesizePrompt);
-  test::ScriptedPromptDialog ext_bam(kExtBamPrompt);
-  DialogImagePrompts prompts(filesize, ext_bam);
+  test::ScriptedAnswerer answers;
+  ImagePrompts prompts(answers);
   test::RecordingMessageBox messages;
-  DirectoryLister lister(crosslinks, messages);
-  test::VectorListingList list;
-  list.rows.reserve(300);
+  DirectoryLister lister(prompts, messages);
+  CountingList list;
   for (auto _ : state) {
-    list.rows.clear();
-    const ListOutcome outcome = lister.ListImage(file.path(), prompts, list);
+    list.rows = 0;
+    const ListOutcome outcome = lister.ListImage(file.path(), list);
     benchmark::DoNotOptimize(outcome);
+    benchmark::DoNotOptimize(list.bytes);
   }
-  if (list.rows.size() != rows) state.SkipWithError("unexpected number of rows");
+  if (list.rows != rows) state.SkipWithError("unexpected number of rows");
 }
 
 void BM_ListBlankDisk(benchmark::State& state) {
@@ -83,6 +98,18 @@ void BM_ListFull288Plain(benchmark::State& state) {
   ListOnePath(state, FullDirectory(false), 290);
 }
 BENCHMARK(BM_ListFull288Plain);
+
+// The floor under every listing: open, one read of track 18, close.
+void BM_FloorOpenReadClose(benchmark::State& state) {
+  const test::TempFile file = FullDirectory(false).WriteTemp();
+  std::vector<std::uint8_t> track(19 * 256);
+  for (auto _ : state) {
+    const int fd = ::open(file.path().c_str(), O_RDONLY | O_CLOEXEC);
+    benchmark::DoNotOptimize(::pread(fd, track.data(), track.size(), 0x16500));
+    ::close(fd);
+  }
+}
+BENCHMARK(BM_FloorOpenReadClose);
 
 }  // namespace
 }  // namespace quillane

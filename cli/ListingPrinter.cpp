@@ -34,11 +34,12 @@ void ListingPrinter::Unreadable(const std::string& path, const std::string& reas
   mode_written_ = true;  // nothing more is said about this image
 }
 
-void ListingPrinter::Prompt(int kind, const std::string& file_name, const std::string& text) {
+void ListingPrinter::Prompt(Question question, const std::string& file_name,
+                            const std::string& text) {
   if (options_.dump) {
     // The crosslink prompt comes from the walk, after the layout is known.
-    if (kind == kCrosslinkPrompt) FlushModeLine();
-    Write(out_, "# prompt " + std::to_string(kind) + " " + text + "\n");
+    if (question == Question::Crosslink) FlushModeLine();
+    Write(out_, "# prompt " + std::to_string(static_cast<int>(question)) + " " + text + "\n");
   } else {
     Write(err_, "quillane-dir: " + file_name + ": " + text + "\n");
   }

@@ -9,6 +9,7 @@
 #include "GeometryMode.h"
 #include "ListingList.h"
 #include "ListingRow.h"
+#include "PromptAnswerer.h"
 
 namespace quillane::cli {
 
@@ -21,7 +22,7 @@ class ListingPrinter final : public ListingList, public MessageBox {
 
   void BeginImage(const std::string& path);
   void Unreadable(const std::string& path, const std::string& reason);
-  void Prompt(int kind, const std::string& file_name, const std::string& text);
+  void Prompt(Question question, const std::string& file_name, const std::string& text);
   // Where the lister writes the image's layout once it is known.
   GeometryMode* ModeSlot() { return &mode_; }
   void EndImage(ListOutcome outcome);

@@ -1,15 +1,5 @@
 #include "CharsetFonts.h"
 
-namespace {
-
-QString InFolder(const QString& folder, const char* file) {
-  QString path = folder;
-  if (!path.isEmpty() && !path.endsWith(u'/')) path += u'/';
-  return path + QString::fromLatin1(file);
-}
-
-}  // namespace
-
 QString CharsetFonts::FailureMessage() {
   return QStringLiteral(
       "Installation of Fonts failed...Please make sure that the File 'Vexa-Lower.fon' and the "
@@ -23,8 +13,8 @@ FontState CharsetFonts::MakeAvailable(const char* face, const QString& path) {
 }
 
 void CharsetFonts::Install(const QString& programFolder) {
-  lowerPath_ = InFolder(programFolder, FontLowerFile);
-  upperPath_ = InFolder(programFolder, FontUpperFile);
+  lowerPath_ = quillane::FontFilePath(programFolder, quillane::Charset::UpperLower);
+  upperPath_ = quillane::FontFilePath(programFolder, quillane::Charset::UpperGraphics);
   lowerState_ = MakeAvailable(FontLowerName, lowerPath_);
   upperState_ = MakeAvailable(FontUpperName, upperPath_);
 

@@ -2,14 +2,14 @@
 
 #include <QString>
 
+#include "FontFiles.h"
 #include "FontPlatform.h"
 
-// The two faces that carry the Commodore 64 character sets, and the files beside the program
-// that provide them.
-inline constexpr char FontLowerName[] = "Vexa-Dir-Lower";  // upper and lower case
-inline constexpr char FontUpperName[] = "Vexa-Dir-Upper";  // upper case and graphics
-inline constexpr char FontLowerFile[] = "Vexa-Lower.fon";
-inline constexpr char FontUpperFile[] = "Vexa-Upper.fon";
+// The two faces that carry the Commodore 64 character sets.
+inline constexpr const char* FontLowerName =
+    quillane::CharsetFontOf(quillane::Charset::UpperLower).face;
+inline constexpr const char* FontUpperName =
+    quillane::CharsetFontOf(quillane::Charset::UpperGraphics).face;
 
 // Outcome of making one face available at start-up.
 enum FontState : int {

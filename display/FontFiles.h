@@ -22,7 +22,9 @@ inline constexpr std::array<CharsetFont, 2> kCharsetFonts = {{
     {Charset::UpperLower, "Vexa-Dir-Lower", "Vexa-Lower.fon"},
 }};
 
-const CharsetFont& CharsetFontOf(Charset charset);
+constexpr const CharsetFont& CharsetFontOf(Charset charset) {
+  return kCharsetFonts[charset == Charset::UpperGraphics ? 0 : 1];
+}
 
 // The full path of the font file of `charset` in the folder `programDir`.
 QString FontFilePath(const QString& programDir, Charset charset);

@@ -6,8 +6,7 @@
 
 namespace quillane {
 
-// The listing's two colours (ListingPalette.h) as the toolkit takes them. Windows keeps colours
-// as 0x00BBGGRR, so these are 0xC43937 and 0xE67C70 there.
+// The listing's two colours (ListingPalette.h) as the toolkit takes them.
 inline constexpr QRgb QRgbOf(Rgb colour) {
   return qRgb(colour.red, colour.green, colour.blue);
 }

@@ -21,14 +21,19 @@ ListingDelegate::ListingDelegate(std::function<bool()> upper_chosen, QObject* pa
       foreground_(QColor::fromRgb(quillane::kListingForeground)),
       background_pen_(background_),
       foreground_pen_(foreground_) {
-  // The focus frame: every other pixel inverted, as the Windows focus rectangle does it.
+  // The focus frame: a dotted line of every other pixel inverted.
   focus_pen_ = QPen(Qt::white, 1);
   focus_pen_.setCosmetic(true);
   focus_pen_.setDashPattern({1, 1});
-  base_font_.setPixelSize(11);
-  base_font_.setFixedPitch(true);
-  base_font_.setStyleHint(QFont::TypeWriter);
+  base_font_ = ListFont(base_font_);
   RefreshFonts();
+}
+
+QFont ListingDelegate::ListFont(QFont font) {
+  font.setPixelSize(11);
+  font.setFixedPitch(true);
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
 }
 
 void ListingDelegate::SetCellSize(int side) {

@@ -32,6 +32,9 @@ class ListingDelegate : public QStyledItemDelegate {
   // The list's own font: the faces take every attribute from it except family and size.
   void SetBaseFont(const QFont& font);
 
+  // The listing list's own font made from `font`: fixed pitch, 11 pixels at 96 dots per inch.
+  static QFont ListFont(QFont font);
+
   // Builds the fonts and glyph caches again, for instance after font files were registered.
   void RefreshFonts();
 

@@ -38,12 +38,7 @@ ListingListBox::ListingListBox(QWidget* parent)
   viewport()->setAutoFillBackground(true);
   viewport()->setBackgroundRole(QPalette::Base);
 
-  // The list's own font: fixed pitch, 11 pixels at 96 dots per inch.
-  QFont own = font();
-  own.setPixelSize(11);
-  own.setFixedPitch(true);
-  own.setStyleHint(QFont::TypeWriter);
-  setFont(own);
+  setFont(ListingDelegate::ListFont(font()));
 
   // Font files registered while the program runs change what the face names resolve to.
   connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, this, &ListingListBox::FontsChanged);

@@ -5,9 +5,8 @@
 class ListingDelegate;
 
 // The listing list ListBox1: fixed-height items of one cell, one per listing row, several of
-// them selectable at once the way a Windows list box with extended selection allows (click,
-// Shift+click for a range, Ctrl+click to add), no horizontal scroll bar, and blue below the
-// last row so the listing reads as one C64 screen.
+// them selectable at once (click, Shift+click for a range, Ctrl+click to add), no horizontal
+// scroll bar, and blue below the last row so the listing reads as one C64 screen.
 //
 //   auto* list = new ListingListBox(parent);
 //   list->setModel(&model);

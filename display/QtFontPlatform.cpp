@@ -3,11 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <QWidget>
 
-#include "ApplicationTitle.h"
+#include "PlainMessage.h"
 
 QStringList QtFontPlatform::InstalledFaces() const {
   return QFontDatabase::families();
@@ -42,9 +41,7 @@ void QtFontPlatform::BroadcastFontChange() {
 }
 
 void QtFontPlatform::ShowMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ApplicationTitle), text,
-                  QMessageBox::Ok);
-  box.exec();
+  ShowPlainMessage(text);
 }
 
 void QtFontPlatform::RequestQuit() {

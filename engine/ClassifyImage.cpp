@@ -2,15 +2,14 @@
 
 #include <bit>
 
+#include "BamSector.h"
+
 namespace quillane {
 namespace {
 
-// Track 18 sector 0 starts at the same offset in every accepted size.
-constexpr std::int64_t kDosTypeOffset = 0x165A5;          // "2A" on a standard disk
-constexpr std::int64_t kPrologicDosTypeOffset = 0x165B9;  // "2P" on a PrologicDOS disk
-constexpr std::int64_t kSpeedDosBam = 0x165C0;
-constexpr std::int64_t kDolphinDosBam = 0x165AC;
-constexpr std::int64_t kPrologicDosBam = 0x16590;
+constexpr std::int64_t ExtendedBamOf(GeometryMode mode) {
+  return kBamSector + ExtendedBamField(mode);
+}
 
 bool BytesAre(DiskImage& image, std::int64_t offset, int first, int second) {
   image.SeekTo(offset);
@@ -41,18 +40,21 @@ GeometryMode ClassifyImage(DiskImage& image, const std::string& file_name, Image
   const std::int64_t size = image.ImageSize();
   if (size == kSize35 || size == kSize35Errors) return GeometryMode::Original;
   if (size == kSize40 || size == kSize40Errors) {
-    if (BytesAre(image, kDosTypeOffset, '2', 'A')) {
-      if (ExtendedBamPlausible(image, kSpeedDosBam)) return GeometryMode::SpeedDOS;
-      if (ExtendedBamPlausible(image, kDolphinDosBam)) return GeometryMode::DolphinDOS;
+    if (BytesAre(image, kBamSector + kDosType, '2', 'A')) {
+      if (ExtendedBamPlausible(image, ExtendedBamOf(GeometryMode::SpeedDOS))) {
+        return GeometryMode::SpeedDOS;
+      }
+      if (ExtendedBamPlausible(image, ExtendedBamOf(GeometryMode::DolphinDOS))) {
+        return GeometryMode::DolphinDOS;
+      }
     }
-    if (BytesAre(image, kPrologicDosTypeOffset, '2', 'P') &&
-        ExtendedBamPlausible(image, kPrologicDosBam)) {
+    if (BytesAre(image, kBamSector + kPrologicDosType, '2', 'P') &&
+        ExtendedBamPlausible(image, ExtendedBamOf(GeometryMode::PrologicDOS))) {
       return GeometryMode::PrologicDOS;
     }
-    const GeometryAnswer answer = prompts.AskGeometryMode(file_name);
-    if (answer.modal_result != kPromptGoOn) return GeometryMode::NotListable;
-    if (answer.dos_variant < 1 || answer.dos_variant > 4) return GeometryMode::NotListable;
-    return static_cast<GeometryMode>(answer.dos_variant);
+    // Bytes that could not be read are no reason to ask the user anything.
+    if (image.Failed()) return GeometryMode::NotListable;
+    return prompts.AskGeometryMode(file_name);
   }
   prompts.ReportUnsupportedSize(file_name);
   return GeometryMode::NotListable;

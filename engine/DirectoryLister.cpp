@@ -2,152 +2,136 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "BamSector.h"
 #include "BlocksFree.h"
 #include "ClassifyImage.h"
 #include "LineBuffer.h"
 #include "LineComposers.h"
 #include "ListEmulation.h"
+#include "SectorOffsetTable.h"
 
 namespace quillane {
 namespace {
 
-// The BAM sector, track 18 sector 0: a chain that links back to it has ended.
-constexpr std::int32_t kBamSectorOffset = 0x16500;
-
-// A directory sector holds 8 entries of 32 bytes; the first two bytes of the sector are the
-// link to the next one.
+// A directory sector: the link to the next one in its first two bytes (track 0: the last
+// sector), then 8 entries of 32 bytes, entry k at 32k.
+constexpr std::int64_t kLinkTrack = 0x00;
 constexpr int kEntriesPerSector = 8;
-constexpr int kEntrySize = 32;
-constexpr int kEntryTypeByte = 0x02;
-constexpr int kEntryBlockCount = 0x1E;
+constexpr std::int64_t kEntrySize = 32;
+// Fields of an entry, as offsets from its start.
+constexpr std::int64_t kEntryType = 0x02;
+constexpr std::int64_t kEntryName = 0x05;  // behind the file's first track and sector
+constexpr std::int64_t kEntryBlocks = 0x1E;
 
 // 36 sectors of 8 entries: the 288 files a C64 directory may list here.
 constexpr int kMaxDirectorySectors = 36;
 
-// The header row wraps at the C64's 40-column screen line.
+// The header row wraps at the C64's 40-column screen line; the bits of the second line are the
+// second half of the row's ten bytes.
 constexpr std::size_t kScreenWidth = 40;
+constexpr std::size_t kScreenLineBytes = kScreenWidth / 8;
 
-ListingLine BlocksFreeRow(int free_blocks) {
+// The pieces of one entry row and the row itself, reused from entry to entry.
+struct EntryBuffers {
+  LineBuffer type;
+  LineBuffer name;
+  LineBuffer blocks;
+  LineBuffer shown;
+  LineBuffer row;
+};
+
+// The header row, or two when LIST's output of it is wider than a screen line: what passes
+// column 39 continues on the next screen line, reverse video and all.
+void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
+  LineBuffer composed;
+  ComposeHeaderLine(image, mode, composed);
+  ReverseMap::Row bits = ReverseMap::kHeaderRow;
+  LineBuffer shown;
+  EmulateListLine(bits, composed.view(), std::nullopt, shown);
+  const std::string_view header = shown.view();
+  list.Append({header.substr(0, kScreenWidth), bits});
+  if (header.size() > kScreenWidth) {
+    ReverseMap::Row wrapped{};
+    std::copy_n(bits.begin() + kScreenLineBytes, kScreenLineBytes, wrapped.begin());
+    list.Append({header.substr(kScreenWidth), wrapped});
+  }
+}
+
+// The row of the entry at offset `entry`, appended unless the entry is not listed. True when
+// the entry ends the listing.
+bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingList& list) {
+  image.SeekTo(entry + kEntryType);
+  if (!ComposeFileType(image, b.type)) return false;  // "SCR": a scratched or never used entry
+  image.SeekTo(entry + kEntryName);
+  const bool end_of_listing = ComposeQuotedName(image, b.name);
+  image.SeekTo(entry + kEntryBlocks);
+  ComposeBlockCount(image, b.blocks);
+  if (b.name.size() < 2) return false;  // the name starts with a zero byte
+
+  ReverseMap::Row bits{};
+  const std::size_t prefix_length = EmulateListLine(bits, b.name.view(), b.blocks.view(), b.shown);
+  b.row.clear();
+  b.row.append(b.blocks.view().substr(0, prefix_length));
+  b.row.append(b.shown.view());
+  if (!end_of_listing) {
+    // An unclosed file's "*" takes the place of the separating blank.
+    if (!b.type.view().starts_with('*')) b.row.push_back(' ');
+    b.row.append(b.type.view());
+  }
+  list.Append({b.row.view(), bits});
+  return end_of_listing;
+}
+
+std::string BlocksFreeRow(int free_blocks) {
   return std::to_string(free_blocks) + " BLOCKS FREE.";
 }
 
 }  // namespace
 
-std::string CrosslinkMessage(std::int32_t offset) {
-  constexpr std::array<char, 16> kDigits{'0', '1', '2', '3', '4', '5', '6', '7',
-                                         '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
-  auto value = static_cast<std::uint32_t>(offset);
-  std::string hex;
-  do {
-    hex.insert(hex.begin(), kDigits[value & 0xF]);
-    value >>= 4;
-  } while (value != 0);
-  return "Directoryentry $" + hex + " is crosslinked to a previous directoryentry!";
-}
-
 std::string TooManyFilesMessage(const std::string& file_name) {
   return file_name + ": Max 288 files allowed! Image aborted!";
-}
-
-DirectoryLister::DirectoryLister(PromptDialog& crosslink_dialog, MessageBox& messages)
-    : crosslink_dialog_(crosslink_dialog),
-      messages_(messages),
-      sector_offsets_(BuildSectorOffsetTable()) {}
-
-bool DirectoryLister::GoOnAfterCrosslink(const std::string& file_name, std::int32_t next_offset,
-                                         int& crosslink_count) {
-  PromptDialog& dialog = crosslink_dialog_;
-  if (!dialog.CheckBox1()) {
-    dialog.SetEdit1(file_name);
-    dialog.SetLabel1(CrosslinkMessage(next_offset));
-    dialog.ShowModal();
-  }
-  // A ticked box remembers "List Anyway": the first crosslink met with it goes on, the second
-  // ends the walk, so a looping chain is listed once more at most.
-  if (dialog.CheckBox1() && dialog.ModalResult() == kPromptGoOn) ++crosslink_count;
-  return dialog.ModalResult() == kPromptGoOn && crosslink_count != 2;
 }
 
 void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_name,
                                     GeometryMode mode, ListingList& list) {
   const int free_blocks = CountBlocksFree(image, mode);
-  const ListingLine composed_header = ComposeHeaderLine(image, mode);
-  // The walk's own working state: each row's bits are final before the row is appended, and
-  // the row carries a copy of them.
-  ReverseMap reverse;
-  ResetReverseMap(reverse);
+  AppendHeader(image, mode, list);
 
-  // The header is the only row a C64 wraps here: what passes column 39 continues on the next
-  // screen line, reverse video and all.
-  LineBuffer shown_header;
-  EmulateListLine(reverse, 0, composed_header, std::nullopt, shown_header);
-  const std::string_view header = shown_header.view();
-  ClearControlColumns(reverse, 0, header, 0);
-  list.Append({header.substr(0, kScreenWidth), reverse.rows[0]});
-  if (header.size() > kScreenWidth) {
-    std::copy_n(reverse.rows[0].begin() + 5, 5, reverse.rows[1].begin());
-    list.Append({header.substr(kScreenWidth), reverse.rows[1]});
-  }
-
+  // The chain from track 18 sector 1; it ends at a link to track 0, at a link that leads
+  // nowhere and at a link back to the BAM sector.
   std::array<std::int32_t, kMaxDirectorySectors> visited{};
   int visited_count = 0;
   int crosslink_count = 0;
-  std::int32_t current = SectorOffset(sector_offsets_, 18, 1, mode);
-  // The pieces of one entry row and the row itself, reused from entry to entry.
-  LineBuffer type;
-  LineBuffer name;
-  LineBuffer blocks;
-  LineBuffer shown;
-  LineBuffer row_text;
-
-  while (current >= 0 && current != kBamSectorOffset) {
+  EntryBuffers buffers;
+  std::int32_t current = SectorOffset(18, 1, mode);
+  while (current >= 0 && current != kBamSector) {
     if (visited_count == kMaxDirectorySectors) {
       messages_.ShowMessage(TooManyFilesMessage(file_name));
       break;
     }
-    image.SeekTo(current);
+    image.SeekTo(current + kLinkTrack);
     const int link_track = image.ReadByte();
     const int link_sector = image.ReadByte();
-    const std::int32_t next = SectorOffset(sector_offsets_, link_track, link_sector, mode);
-    visited[visited_count++] = current;
+    const std::int32_t next = SectorOffset(link_track, link_sector, mode);
+    visited[static_cast<std::size_t>(visited_count++)] = current;
 
     const bool links_back = std::find(visited.begin(), visited.begin() + visited_count, next) !=
                             visited.begin() + visited_count;
-    if (link_track != 0 && links_back && !GoOnAfterCrosslink(file_name, next, crosslink_count)) {
-      break;
+    if (link_track != 0 && links_back) {
+      // A remembered "List Anyway" lets the first crosslink of a walk go on and ends the walk
+      // at the second, so a looping chain is listed once more at most.
+      const ImagePrompts::Decision decision = prompts_.AskCrosslink(file_name, next);
+      if (decision.remembered) ++crosslink_count;
+      if (!decision.go_on || crosslink_count == 2) break;
     }
 
     for (int k = 0; k < kEntriesPerSector; ++k) {
-      const std::int64_t entry = std::int64_t{current} + kEntrySize * k;
-      image.SeekTo(entry + kEntryTypeByte);
-      if (!ComposeFileType(image, type)) continue;  // "SCR": a scratched or never used entry
-      image.ReadByte();                             // the file's first track and sector
-      image.ReadByte();
-      const bool end_of_listing = ComposeQuotedName(image, name);
-      image.SeekTo(entry + kEntryBlockCount);
-      ComposeBlockCount(image, blocks);
-      if (name.size() < 2) continue;  // the name starts with a zero byte
-
-      const int row = list.Count();
-      const std::size_t prefix_length =
-          EmulateListLine(reverse, row, name.view(), blocks.view(), shown);
-      ClearControlColumns(reverse, row, shown.view(), static_cast<int>(prefix_length));
-      row_text.clear();
-      row_text.append(blocks.view().substr(0, prefix_length));
-      row_text.append(shown.view());
-      if (end_of_listing) {
-        list.Append({row_text.view(), reverse.rows[static_cast<std::size_t>(row)]});
-        return;
-      }
-      // An unclosed file's "*" takes the place of the separating blank.
-      if (!type.view().starts_with('*')) row_text.push_back(' ');
-      row_text.append(type.view());
-      list.Append({row_text.view(), reverse.rows[static_cast<std::size_t>(row)]});
+      if (AppendEntry(image, current + kEntrySize * k, buffers, list)) return;
     }
-
     current = next;
     if (link_track == 0) break;
   }
@@ -156,23 +140,19 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   list.Append({BlocksFreeRow(free_blocks), {}});
 }
 
-ListOutcome DirectoryLister::ListImage(const std::string& path, ImagePrompts& prompts,
-                                       ListingList& list, std::string* open_error,
-                                       GeometryMode* mode) {
-  // The lister's own image keeps its page buffers from file to file. A listing started while
-  // another waits on a prompt (a nested event loop) gets an image of its own.
-  DiskImage nested;
-  DiskImage& image = image_.IsOpen() ? nested : image_;
-  if (!image.Open(path, open_error)) return ListOutcome::CannotOpen;
-  const GeometryMode classified = ClassifyImage(image, path, prompts);
-  if (mode) *mode = classified;
-  if (classified == GeometryMode::NotListable) {
-    image.Close();
-    return ListOutcome::NotListable;
+ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& list,
+                                       std::string* reason, GeometryMode* mode) {
+  DiskImage image;
+  if (!image.Open(path, reason)) return ListOutcome::CannotOpen;
+  const GeometryMode classified = ClassifyImage(image, path, prompts_);
+  if (!image.Failed()) {
+    if (mode) *mode = classified;
+    if (classified == GeometryMode::NotListable) return ListOutcome::NotListable;
+    WalkDirectory(image, path, classified, list);
+    if (!image.Failed()) return ListOutcome::Listed;
   }
-  WalkDirectory(image, path, classified, list);
-  image.Close();
-  return ListOutcome::Listed;
+  if (reason) *reason = image.FailureReason();
+  return ListOutcome::Unreadable;
 }
 
 }  // namespace quillane

@@ -3,68 +3,65 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
 namespace quillane {
+namespace {
+
+// The failure of a file that ended before the size it had when it was opened.
+constexpr int kShrank = -1;
+
+}  // namespace
 
 DiskImage::~DiskImage() {
   Close();
 }
 
 DiskImage::DiskImage(DiskImage&& other) noexcept {
-  MoveFrom(other);
+  *this = std::move(other);
 }
 
 DiskImage& DiskImage::operator=(DiskImage&& other) noexcept {
-  if (this != &other) {
-    Close();
-    MoveFrom(other);
-  }
-  return *this;
-}
-
-void DiskImage::MoveFrom(DiskImage& other) noexcept {
+  if (this == &other) return *this;
+  Close();
   fd_ = std::exchange(other.fd_, -1);
+  read_at_ = other.read_at_;
   memory_backed_ = std::exchange(other.memory_backed_, false);
   memory_ = std::move(other.memory_);
   size_ = std::exchange(other.size_, 0);
   position_ = std::exchange(other.position_, 0);
-  pages_ = std::move(other.pages_);
-  next_victim_ = std::exchange(other.next_victim_, 0);
-  last_page_ = nullptr;
-  ForgetWindow();
+  error_ = std::exchange(other.error_, 0);
+  // The block is read again when needed.
+  other.block_start_ = -1;
   other.ForgetWindow();
-  os_read_calls_ = std::exchange(other.os_read_calls_, 0);
-  os_bytes_read_ = std::exchange(other.os_bytes_read_, 0);
-  other.last_page_ = nullptr;
+  return *this;
 }
 
 bool DiskImage::Open(const std::string& path, std::string* reason) {
   Close();
-  auto fail = [reason](int error) {
-    if (reason) *reason = std::strerror(error);
+  auto fail = [reason](const char* why) {
+    if (reason) *reason = why;
     return false;
   };
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the file type is then
   // checked on the descriptor itself, so nothing can be swapped in between.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return fail(errno);
+  if (fd < 0) return fail(std::strerror(errno));
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
     const int error = errno;
     ::close(fd);
-    return fail(error);
+    return fail(std::strerror(error));
   }
   if (!S_ISREG(info.st_mode)) {
     ::close(fd);
-    return fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    return fail(S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file");
   }
   fd_ = fd;
   size_ = static_cast<std::int64_t>(info.st_size);
-  position_ = 0;
-  pages_.reserve(kPageSlots);
   return true;
 }
 
@@ -83,70 +80,53 @@ void DiskImage::Close() {
   memory_.clear();
   size_ = 0;
   position_ = 0;
-  // The page buffers stay allocated for the next file this object opens.
-  for (const auto& page : pages_) page->index = -1;
-  next_victim_ = 0;
-  last_page_ = nullptr;
+  error_ = 0;
+  block_start_ = -1;
   ForgetWindow();
 }
 
-const DiskImage::Page* DiskImage::FetchPage(std::int64_t index) {
-  Page* slot = nullptr;
-  for (const auto& page : pages_) {
-    if (page->index == index) return page.get();
-    if (page->index < 0 && slot == nullptr) slot = page.get();
-  }
-  // A free buffer (left by an earlier file or a failed read) is taken first, then a new one,
-  // and once all slots are in use the oldest page gives way.
-  if (slot == nullptr && pages_.size() < kPageSlots) {
-    // The read below fills the bytes: no need to clear them first.
-    slot = pages_.emplace_back(std::make_unique_for_overwrite<Page>()).get();
-  } else if (slot == nullptr) {
-    slot = pages_[next_victim_].get();
-    next_victim_ = (next_victim_ + 1) % kPageSlots;
-  }
-  slot->index = -1;
-  slot->length = 0;
-  const std::int64_t start = index * kPageSize;
+std::string DiskImage::FailureReason() const {
+  if (error_ == 0) return {};
+  if (error_ == kShrank) return "the file shrank while it was read";
+  return std::strerror(error_);
+}
+
+bool DiskImage::FetchBlock(std::int64_t start) {
+  block_start_ = -1;
+  // The size the image was classified with says how many bytes the block must hold.
+  const std::int64_t expected = std::min(kBlockSize, size_ - start);
   std::int64_t filled = 0;
-  while (filled < kPageSize) {
-    const ssize_t got = ::pread(fd_, slot->bytes.data() + filled,
-                                static_cast<std::size_t>(kPageSize - filled), start + filled);
-    ++os_read_calls_;
+  while (filled < expected) {
+    const ssize_t got = read_at_(fd_, block_.data() + filled,
+                                 static_cast<std::size_t>(expected - filled), start + filled);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
+    if (got <= 0) {
+      error_ = got < 0 ? errno : kShrank;
+      if (error_ == 0) error_ = EIO;
+      return false;
+    }
     filled += got;
-    os_bytes_read_ += static_cast<std::size_t>(got);
-    if (start + filled >= size_) break;
   }
-  if (filled == 0) return nullptr;
-  slot->index = index;
-  slot->length = filled;
-  return slot;
+  block_start_ = start;
+  block_length_ = expected;
+  return true;
 }
 
 int DiskImage::ReadByteSlow() {
   ForgetWindow();
-  if (position_ < 0 || position_ >= size_) return -1;
+  if (position_ < 0 || position_ >= size_ || error_ != 0) return -1;
   if (memory_backed_) {
     window_ = memory_.data();
-    window_start_ = 0;
     window_end_ = size_;
-    return memory_[static_cast<std::size_t>(position_++)];
+  } else {
+    if (fd_ < 0) return -1;
+    const std::int64_t start = position_ / kBlockSize * kBlockSize;
+    if (start != block_start_ && !FetchBlock(start)) return -1;
+    window_ = block_.data();
+    window_start_ = block_start_;
+    window_end_ = block_start_ + block_length_;
   }
-  if (fd_ < 0) return -1;
-  const std::int64_t index = position_ / kPageSize;
-  if (last_page_ == nullptr || last_page_->index != index) {
-    last_page_ = FetchPage(index);
-    if (last_page_ == nullptr) return -1;
-  }
-  const std::int64_t within = position_ - index * kPageSize;
-  if (within >= last_page_->length) return -1;  // the file shrank under us
-  window_ = last_page_->bytes.data();
-  window_start_ = index * kPageSize;
-  window_end_ = window_start_ + last_page_->length;
-  ++position_;
-  return last_page_->bytes[static_cast<std::size_t>(within)];
+  return window_[position_++ - window_start_];
 }
 
 }  // namespace quillane

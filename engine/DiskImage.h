@@ -1,10 +1,13 @@
 #pragma once
 
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,19 +15,23 @@
 namespace quillane {
 
 // One .D64 file opened read-only, read a byte (or a short run of bytes) at a time through a
-// position.
+// position. Every reader of the engine seeks and reads single bytes or a field of a few bytes;
+// nothing ever reads the image whole.
 //
-// Every reader of the engine seeks and reads single bytes or a field of a few bytes; nothing
-// ever reads the image whole.
-// Underneath, bytes are fetched from the operating system in aligned pages that are kept for
-// the life of the object, so a listing reads each byte of the file at most once (a standard
-// directory lives on track 18, which two pages cover).
+// Underneath, bytes come from the operating system in aligned blocks of 8 KiB, one block held at
+// a time. Track 18, home of the BAM and of a standard directory, lies inside one block, so one
+// read call serves the listing of a standard disk.
 //
-// Nothing here reports an error: a read at or past the end gives -1.
+// A read at or past the end (or before the start) gives -1. So does every read once the file
+// has failed: an error of the operating system, or the file ending before the size it had when
+// it was opened (another program rewrote it). Failed() tells the two apart from the end.
 class DiskImage {
  public:
-  // An image that holds nothing: every read gives -1 and the size is 0.
+  // How bytes are fetched from the open file, with pread's contract.
+  using ReadAt = ssize_t (*)(int fd, void* buffer, std::size_t count, off_t offset);
+
   DiskImage() = default;
+  explicit DiskImage(ReadAt read_at) : read_at_(read_at) {}
   ~DiskImage();
   DiskImage(DiskImage&& other) noexcept;
   DiskImage& operator=(DiskImage&& other) noexcept;
@@ -32,8 +39,8 @@ class DiskImage {
   DiskImage& operator=(const DiskImage&) = delete;
 
   // Opens a regular file read-only. Anything else (missing file, folder, FIFO, device, socket,
-  // no permission) cannot be opened: false, and errno-style text in *reason when given.
-  // Opening never blocks, not even on a FIFO.
+  // no permission) cannot be opened: false, and the reason in *reason when given. Opening
+  // never blocks, not even on a FIFO.
   bool Open(const std::string& path, std::string* reason = nullptr);
 
   // An image over bytes held in memory (tests, fuzzing).
@@ -49,8 +56,7 @@ class DiskImage {
   // The byte at the position (0-255), advancing the position; -1 at or past the end (and
   // before the start), leaving the position where it is.
   int ReadByte() {
-    // Every reader of the engine comes through here byte by byte: bytes of the page read last
-    // are served inline, anything else by the full path.
+    // Bytes of the block in hand are served inline, anything else by the full path.
     if (position_ >= window_start_ && position_ < window_end_) {
       return window_[position_++ - window_start_];
     }
@@ -76,47 +82,53 @@ class DiskImage {
     return read;
   }
 
-  // Length of the file in bytes, taken from the file system without reading the file.
+  // The same for a field of a size known when compiling, copied in one piece when it lies in the
+  // bytes at hand.
+  template <std::size_t N>
+  std::size_t ReadBytes(std::array<std::uint8_t, N>& out) {
+    if (position_ >= window_start_ && static_cast<std::int64_t>(N) <= window_end_ - position_) {
+      std::memcpy(out.data(), window_ + (position_ - window_start_), N);
+      position_ += static_cast<std::int64_t>(N);
+      return N;
+    }
+    return ReadBytes(std::span<std::uint8_t>(out));
+  }
+
+  // Length of the file in bytes when it was opened, taken from the file system.
   std::int64_t ImageSize() const { return size_; }
 
-  // How many read calls went to the operating system, and how many bytes they returned.
-  std::size_t OsReadCalls() const { return os_read_calls_; }
-  std::size_t OsBytesRead() const { return os_bytes_read_; }
+  // Whether a read of the file failed, and why ("Input/output error", ...).
+  bool Failed() const { return error_ != 0; }
+  std::string FailureReason() const;
 
  private:
-  static constexpr std::int64_t kPageSize = 4096;
-  static constexpr std::size_t kPageSlots = 16;
+  static constexpr std::int64_t kBlockSize = 0x2000;
+  static_assert(0x16500 / kBlockSize == (0x16500 + 19 * 256 - 1) / kBlockSize,
+                "track 18 lies in one block");
 
-  struct Page {
-    std::int64_t index = -1;                    // page number in the file, -1 when the slot is free
-    std::int64_t length = 0;                    // bytes valid (the last page of a file is short)
-    std::array<std::uint8_t, kPageSize> bytes;  // only the first length bytes are ever read
-  };
-
-  const Page* FetchPage(std::int64_t index);
+  bool FetchBlock(std::int64_t start);
   int ReadByteSlow();
   void ForgetWindow() {
     window_ = nullptr;
     window_start_ = 0;
     window_end_ = 0;
   }
-  void MoveFrom(DiskImage& other) noexcept;
 
   int fd_ = -1;
+  ReadAt read_at_ = ::pread;
   bool memory_backed_ = false;
   std::vector<std::uint8_t> memory_;
   std::int64_t size_ = 0;
   std::int64_t position_ = 0;
-  // Allocated one by one as pages are first read, up to kPageSlots, then reused in turn.
-  std::vector<std::unique_ptr<Page>> pages_;
-  std::size_t next_victim_ = 0;
-  const Page* last_page_ = nullptr;
+  int error_ = 0;  // errno of the failed read, or kShrank
+  // The block read last: file offsets block_start_ to block_start_ + block_length_ - 1.
+  std::int64_t block_start_ = -1;
+  std::int64_t block_length_ = 0;
+  std::array<std::uint8_t, kBlockSize> block_;  // filled by the read; never read beyond it
   // The bytes ReadByte serves inline: file offsets window_start_ to window_end_ - 1.
   const std::uint8_t* window_ = nullptr;
   std::int64_t window_start_ = 0;
   std::int64_t window_end_ = 0;
-  std::size_t os_read_calls_ = 0;
-  std::size_t os_bytes_read_ = 0;
 };
 
 }  // namespace quillane

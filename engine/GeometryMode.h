@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace quillane {
 
 // How an accepted image is laid out. The numbers are the ones the extended-BAM question's
@@ -23,22 +21,6 @@ constexpr int ModeNumber(GeometryMode mode) {
 // Highest track that may be addressed under the mode: 35 below mode 2, else 40.
 constexpr int HighestTrack(GeometryMode mode) {
   return ModeNumber(mode) < 2 ? 35 : 40;
-}
-
-constexpr std::string_view ModeName(GeometryMode mode) {
-  switch (mode) {
-    case GeometryMode::NotListable:
-      return "NotListable";
-    case GeometryMode::Original:
-      return "Original";
-    case GeometryMode::SpeedDOS:
-      return "SpeedDOS";
-    case GeometryMode::DolphinDOS:
-      return "DolphinDOS";
-    case GeometryMode::PrologicDOS:
-      return "PrologicDOS";
-  }
-  return "NotListable";
 }
 
 }  // namespace quillane

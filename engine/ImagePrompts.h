@@ -1,38 +1,49 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
-#include "PromptDialog.h"
+#include "GeometryMode.h"
+#include "PromptAnswerer.h"
 
 namespace quillane {
 
-// The answer to "Handle this Image as:": the prompt's result code and the layout chosen.
-struct GeometryAnswer {
-  int modal_result = kPromptStop;
-  int dos_variant = 1;
-};
-
-// The two questions image classification may put to the user.
+// The questions of one session and what each remembers. A question is asked until the user
+// ticks "Don't ask me again during this session" together with a go-on answer; from then on it
+// is not asked again, and its answer then stands for every later occurrence. A stop answer
+// never silences a question: the box is unticked with it.
 class ImagePrompts {
  public:
-  virtual ~ImagePrompts() = default;
-  virtual void ReportUnsupportedSize(const std::string& file_name) = 0;
-  virtual GeometryAnswer AskGeometryMode(const std::string& file_name) = 0;
-};
+  explicit ImagePrompts(PromptAnswerer& answerer) : answerer_(answerer) {}
 
-// ImagePrompts carried out with two prompt windows, by the don't-ask-again protocol: the size
-// report with the kind-4 prompt, the layout question with the kind-6 prompt.
-class DialogImagePrompts final : public ImagePrompts {
- public:
-  DialogImagePrompts(PromptDialog& filesize_dialog, PromptDialog& ext_bam_dialog)
-      : filesize_dialog_(filesize_dialog), ext_bam_dialog_(ext_bam_dialog) {}
+  // The image file's size is not an accepted one. The answer changes nothing. Nothing is
+  // asked for an empty file name.
+  void ReportUnsupportedSize(const std::string& file_name);
 
-  void ReportUnsupportedSize(const std::string& file_name) override;
-  GeometryAnswer AskGeometryMode(const std::string& file_name) override;
+  // "Handle this Image as:": the layout chosen, or NotListable when the user cancels.
+  GeometryMode AskGeometryMode(const std::string& file_name);
+
+  // The answer about a link back to the already listed sector at offset: whether to go on,
+  // and whether the answer was remembered (the question silenced).
+  struct Decision {
+    bool go_on;
+    bool remembered;
+  };
+  Decision AskCrosslink(const std::string& file_name, std::int32_t offset);
 
  private:
-  PromptDialog& filesize_dialog_;
-  PromptDialog& ext_bam_dialog_;
+  struct Memory {
+    bool silenced = false;
+    Answer answer;
+  };
+  const Memory& Ask(Question question, const std::string& file_name, const std::string& message);
+
+  PromptAnswerer& answerer_;
+  std::array<Memory, 3> memory_;  // crosslink, unsupported size, layout
 };
+
+// "Directoryentry $16600 is crosslinked to a previous directoryentry!" for offset 0x16600.
+std::string CrosslinkMessage(std::int32_t offset);
 
 }  // namespace quillane

@@ -5,17 +5,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "BamSector.h"
+
 namespace quillane {
 namespace {
 
 constexpr std::uint8_t kQuote = 0x22;
 constexpr std::uint8_t kSpace = 0x20;
 constexpr std::uint8_t kShiftedSpace = 0xA0;  // the padding of names and IDs
-
-// Track 18 sector 0, where the disk name block begins: offset 0x90 of the sector, or 0xA4 where
-// PrologicDOS has moved the block up to make room for its extended BAM.
-constexpr std::int64_t kNameBlock = 0x16590;
-constexpr std::int64_t kPrologicNameBlock = 0x165A4;
 
 // From the type byte's offset 0x03 (just after it) to the GEOS file type at offset 0x18.
 constexpr std::int64_t kToGeosType = 0x18 - 0x03;
@@ -42,15 +39,10 @@ std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
 }
 
-// The text of columns 0 to length - 1, cut before the first zero byte.
-ListingLine TextUpToZero(const std::uint8_t* columns, std::size_t length) {
-  std::size_t end = 0;
-  while (end < length && columns[end] != 0) ++end;
-  return ListingLine(reinterpret_cast<const char*>(columns), end);
-}
-
 // The GEOS type name of the entry whose offset 0x03 is the current position, which is restored.
-std::string_view ReadGeosTypeName(DiskImage& image) {
+}  // namespace
+
+std::string_view GeosTypeName(DiskImage& image) {
   const std::int64_t back = image.Position();
   image.SeekBy(kToGeosType);
   const int geos_type = image.ReadByte();
@@ -59,16 +51,17 @@ std::string_view ReadGeosTypeName(DiskImage& image) {
   return kGeosTypeNames[static_cast<std::size_t>(geos_type)];
 }
 
-}  // namespace
-
-ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
+void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
   // 0 "DISKNAME........" ID DOS: the line number 0, the quoted name, the ID, a separator and
   // the DOS type, as the 1541 sends them in the directory's first line.
-  std::array<std::uint8_t, 26> columns{};
+  static_assert(LineBuffer::kCapacity >= 26);
+  char* const columns = text.data();
   columns[0] = '0';
   columns[1] = kSpace;
   columns[2] = kQuote;
-  image.SeekTo(mode == GeometryMode::PrologicDOS ? kPrologicNameBlock : kNameBlock);
+  // PrologicDOS has moved the name block up to make room for its extended BAM.
+  image.SeekTo(kBamSector +
+               (mode == GeometryMode::PrologicDOS ? kPrologicNameBlock : kDiskNameBlock));
   for (std::size_t i = 3; i <= 18; ++i) columns[i] = HeaderByte(ReadOrZero(image));
   // The two bytes between name and ID are read and dropped: a quote and a blank stand there.
   columns[19] = kQuote;
@@ -82,7 +75,10 @@ ListingLine ComposeHeaderLine(DiskImage& image, GeometryMode mode) {
     if (mode == GeometryMode::SpeedDOS) columns[25] = 'S';
     if (mode == GeometryMode::DolphinDOS) columns[25] = 'D';
   }
-  return TextUpToZero(columns.data(), columns.size());
+  // The text ends before the first zero byte.
+  std::size_t length = 0;
+  while (length < 26 && columns[length] != 0) ++length;
+  text.resize(length);
 }
 
 bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
@@ -127,12 +123,6 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   return end_of_listing;
 }
 
-AnsiStringBool ComposeQuotedName(DiskImage& image) {
-  LineBuffer text;
-  const bool end_of_listing = ComposeQuotedName(image, text);
-  return {ListingLine(text.view()), end_of_listing};
-}
-
 void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
   // Low byte first; bytes beyond the end of the image read as zero.
   std::array<std::uint8_t, 2> size{};
@@ -150,12 +140,6 @@ void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
   text.resize(static_cast<std::size_t>(width));
 }
 
-ListingLine ComposeBlockCount(DiskImage& image) {
-  LineBuffer text;
-  ComposeBlockCount(image, text);
-  return ListingLine(text.view());
-}
-
 bool ComposeFileType(DiskImage& image, LineBuffer& text) {
   text.clear();
   const std::uint8_t type = ReadOrZero(image);
@@ -168,7 +152,7 @@ bool ComposeFileType(DiskImage& image, LineBuffer& text) {
   std::string_view name = kCbmTypeNames[kind];
   if (kind < 5) {
     // A GEOS file lists under its GEOS type. "DEL" (kind 0) is asked as well.
-    const std::string_view geos = ReadGeosTypeName(image);
+    const std::string_view geos = GeosTypeName(image);
     if (geos != kNotGeos) name = geos;
   }
 
@@ -180,16 +164,6 @@ bool ComposeFileType(DiskImage& image, LineBuffer& text) {
   if ((type & 0x40) != 0) columns[length++] = '<';  // locked
   text.resize(length);
   return true;
-}
-
-ListingLine ComposeFileType(DiskImage& image) {
-  LineBuffer text;
-  ComposeFileType(image, text);
-  return ListingLine(text.view());
-}
-
-ListingLine GeosTypeName(DiskImage& image) {
-  return ListingLine(ReadGeosTypeName(image));
 }
 
 }  // namespace quillane

@@ -82,9 +82,8 @@ constexpr char UpperCase(char c) {
 class RowEmulator {
  public:
   // The shown text is written to out, which has room for kWidth bytes.
-  RowEmulator(ReverseMap& map, int row, std::size_t prefix_length, bool header, char* out)
-      : map_(map),
-        row_(row),
+  RowEmulator(ReverseMap::Row& bits, std::size_t prefix_length, bool header, char* out)
+      : bits_(bits),
         prefix_length_(static_cast<int>(prefix_length)),
         header_(header),
         buffer_(out) {}
@@ -130,15 +129,15 @@ class RowEmulator {
         break;
       case Action::kCursorRight:
         if (column_ < kWidth) {
-          SetReverseRange(map_, row_, RowColumn(), RowColumn(), false);
+          SetReverseRange(bits_, RowColumn(), RowColumn(), false);
           Output(kBlank);
         }
         break;
       case Action::kReverseOn:
-        SetReverseRange(map_, row_, RowColumn(), kLastColumn, true);
+        SetReverseRange(bits_, RowColumn(), kLastColumn, true);
         break;
       case Action::kReverseOff:
-        SetReverseRange(map_, row_, RowColumn(), kLastColumn, false);
+        SetReverseRange(bits_, RowColumn(), kLastColumn, false);
         break;
       case Action::kStepBack:
         StepBack();
@@ -150,7 +149,7 @@ class RowEmulator {
         }
         [[fallthrough]];
       case Action::kReturn:
-        SetReverseRange(map_, row_, RowColumn(), kLastColumn, false);
+        SetReverseRange(bits_, RowColumn(), kLastColumn, false);
         ++quotes_;
         break;
     }
@@ -166,7 +165,7 @@ class RowEmulator {
     if (column_ > 0) {
       --column_;
       // The header's "0 " is normal video; a cursor moved back onto it prints reversed.
-      if (header_ && column_ <= 1) SetReverseRange(map_, row_, column_, column_, true);
+      if (header_ && column_ <= 1) SetReverseRange(bits_, column_, column_, true);
     } else if (prefix_length_ > 0) {
       --prefix_length_;
     }
@@ -187,8 +186,7 @@ class RowEmulator {
 
   int RowColumn() const { return prefix_length_ + column_; }
 
-  ReverseMap& map_;
-  const int row_;
+  ReverseMap::Row& bits_;
   int prefix_length_;
   const bool header_;
   int column_ = 0;
@@ -203,37 +201,41 @@ constexpr bool IsControlCell(std::uint8_t b) {
 
 }  // namespace
 
-std::size_t EmulateListLine(ReverseMap& map, int row, std::string_view text,
+std::size_t EmulateListLine(ReverseMap::Row& bits, std::string_view text,
                             const std::optional<std::string_view>& prefix, LineBuffer& shown) {
   const std::size_t prefix_length = prefix ? prefix->size() : 0;
-  RowEmulator emulator(map, row, prefix_length, !prefix.has_value(), shown.data());
+  // Most names hold printable bytes only: LIST prints them as they are, whatever the quotes.
+  if (text.size() <= kWidth) {
+    char* const out = shown.data();
+    std::size_t n = 0;
+    while (n < text.size() && IsPrintable(static_cast<std::uint8_t>(text[n]))) {
+      out[n] = text[n];
+      ++n;
+    }
+    if (n == text.size()) {
+      shown.resize(n);
+      ClearControlColumns(bits, shown.view(), static_cast<int>(prefix_length));
+      return prefix_length;
+    }
+  }
+  RowEmulator emulator(bits, prefix_length, !prefix.has_value(), shown.data());
   for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));
   shown.resize(static_cast<std::size_t>(emulator.column()));
+  ClearControlColumns(bits, shown.view(), emulator.prefix_length());
   return static_cast<std::size_t>(emulator.prefix_length());
 }
 
-EmulatedLine EmulateListLine(ReverseMap& map, int row, std::string_view text,
-                             std::optional<std::string_view> prefix) {
-  LineBuffer shown;
-  const std::size_t prefix_length = EmulateListLine(map, row, text, prefix, shown);
-  EmulatedLine result;
-  result.text.assign(shown.view());
-  result.prefix.assign(prefix.value_or(std::string_view()).substr(0, prefix_length));
-  return result;
-}
-
-void ClearControlColumns(ReverseMap& map, int row, std::string_view text, int start_column) {
-  if (row < 0 || row >= ReverseMap::kRows) return;
-  ReverseMap::Row& bits = map.rows[static_cast<std::size_t>(row)];
-  // The columns of the map that the text covers.
+void ClearControlColumns(ReverseMap::Row& bits, std::string_view text, int start_column) {
+  // Most entry rows: nothing reversed, nothing to clear.
+  if (std::all_of(bits.begin(), bits.end(), [](std::uint8_t b) { return b == 0; })) return;
+  // The columns of the row that the text covers.
   const std::int64_t first = std::max<std::int64_t>(start_column, 0);
   const std::int64_t end = std::min<std::int64_t>(
       std::int64_t{start_column} + static_cast<std::int64_t>(text.size()), ReverseMap::kColumns);
   for (std::int64_t column = first; column < end; ++column) {
     const auto b = static_cast<std::uint8_t>(text[static_cast<std::size_t>(column - start_column)]);
     if (IsControlCell(b)) {
-      bits[static_cast<std::size_t>(column / 8)] &=
-          static_cast<std::uint8_t>(~(1u << (column % 8)));
+      SetReverseRange(bits, static_cast<int>(column), static_cast<int>(column), false);
     }
   }
 }

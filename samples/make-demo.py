@@ -12,12 +12,10 @@ Usage: samples/make-demo.py [OUTPUT]   (default: demo.d64 beside this script)
 import os
 import sys
 
-SECTORS_PER_TRACK = [0] + [21] * 17 + [19] * 7 + [18] * 6 + [17] * 5  # tracks 1-35
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../tools"))
+from d64_geometry import SECTORS_PER_TRACK, offset  # noqa: E402
+
 IMAGE_SIZE = 174848
-
-
-def offset(track, sector):
-    return (sum(SECTORS_PER_TRACK[1:track]) + sector) * 256
 
 
 def padded(name):

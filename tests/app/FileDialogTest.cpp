@@ -37,7 +37,7 @@ TEST(FileDialog, EachKindShowsItsTextsFocusesTheBoxAndIgnoresEnter) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.kind);
-    TfFileDialog dialog(nullptr, r.kind);
+    TfFileDialog dialog(nullptr, static_cast<quillane::Question>(r.kind));
     EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(r.caption));
     EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), QString::fromLatin1(r.label));
     EXPECT_EQ(Button(&dialog, "CheckBox1")->text(), "Don't ask me again during this session");
@@ -76,7 +76,7 @@ TEST(FileDialog, AnswersGiveTheirResultsAndTheNextShowingKeepsTheBoxOnlyOnGoOnAn
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << r.kind << " " << r.way << " " << r.radio);
-    TfFileDialog dialog(nullptr, r.kind);
+    TfFileDialog dialog(nullptr, static_cast<quillane::Question>(r.kind));
     dialog.SetEdit1("GAMES.D64");
     const int result = ShowAndDo(dialog, [&] {
       Button(&dialog, "CheckBox1")->click();
@@ -107,7 +107,7 @@ TEST(FileDialog, AnswersGiveTheirResultsAndTheNextShowingKeepsTheBoxOnlyOnGoOnAn
 
 // The designed pixel sizes grow with the text, here by a quarter as at 120 dots per inch.
 TEST(FileDialog, DesignedSizesScaleWithTheText) {
-  TfFileDialog dialog(nullptr, 6);
+  TfFileDialog dialog(nullptr, quillane::Question::Layout);
   ScaleDesignedSizes(dialog, 1.25);
   EXPECT_EQ(dialog.size(), QSize(489, 240));
   EXPECT_EQ(dialog.findChild<QWidget*>("Edit1")->geometry(), QRect(20, 15, 451, 26));

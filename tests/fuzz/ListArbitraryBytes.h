@@ -21,7 +21,7 @@
 #include "DiskImage.h"
 #include "ImagePrompts.h"
 #include "ListingFakes.h"
-#include "ScriptedPromptDialog.h"
+#include "ScriptedAnswerer.h"
 
 namespace quillane::test {
 
@@ -49,15 +49,14 @@ inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
 
   const int crosslink_choice = (control >> 2) & 3;
   const int layout = (control >> 4) & 7;
-  ScriptedPromptDialog crosslinks(
-      kCrosslinkPrompt, {crosslink_choice == 0 ? kPromptStop : kPromptGoOn, crosslink_choice >= 2});
-  ScriptedPromptDialog filesize(kFilesizePrompt);
-  ScriptedPromptDialog ext_bam(kExtBamPrompt, layout >= 1 && layout <= 4
-                                                  ? PromptAnswer{kPromptGoOn, true, layout}
-                                                  : PromptAnswer{kPromptStop, false, 1});
-  DialogImagePrompts prompts(filesize, ext_bam);
+  ScriptedAnswerer answers;
+  answers.otherwise[Question::Crosslink] = {crosslink_choice != 0, crosslink_choice >= 2};
+  const bool chosen = layout >= 1 && layout <= 4;
+  answers.otherwise[Question::Layout] = {chosen, true,
+                                         static_cast<GeometryMode>(chosen ? layout : 1)};
+  ImagePrompts prompts(answers);
   RecordingMessageBox messages;
-  DirectoryLister lister(crosslinks, messages);
+  DirectoryLister lister(prompts, messages);
 
   // Twice, as two images of one session: the prompts' state carries over.
   for (int pass = 0; pass < 2; ++pass) {
@@ -67,18 +66,19 @@ inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
     if (mode == GeometryMode::NotListable) continue;
 
     VectorListingList list;
-    const std::size_t shown_before = crosslinks.shown().size();
+    const std::size_t shown_before = answers.Count(Question::Crosslink);
     lister.WalkDirectory(image, "fuzz.d64", mode, list);
 
     // Two header rows, 288 entries and the blocks-free row at the most; one crosslink prompt
     // per directory sector read (the first sector may link to itself).
     Require(!list.rows.empty() && list.rows.size() <= 291, "1-291 rows");
     Require(list.rows[0].size() <= 40, "header row of 40 columns");
-    for (const ListingLine& row : list.rows) {
-      Require(row.find('\0') == ListingLine::npos, "no zero byte in a row");
+    for (const std::string& row : list.rows) {
+      Require(row.find('\0') == std::string::npos, "no zero byte in a row");
       Require(row.size() <= 7 + 80 + 6, "prefix, emulated name, blank and type");
     }
-    Require(crosslinks.shown().size() - shown_before <= 36, "a crosslink prompt per sector read");
+    Require(answers.Count(Question::Crosslink) - shown_before <= 36,
+            "a crosslink prompt per sector read");
     Require(messages.messages.size() <= static_cast<std::size_t>(pass) + 1, "one message a walk");
   }
 }

@@ -6,6 +6,10 @@ sector 0 on: the BAM, the directory and, for the long chain, track 19.
 """
 
 import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tools"))
+from d64_geometry import SECTORS_PER_TRACK  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TRACK18 = 19 * 256
@@ -19,7 +23,7 @@ def blank(sectors=TRACK18 + 19 * 256):
     t = bytearray(sectors)
     t[0:4] = bytes([18, 1, 0x41, 0])
     for track in range(1, 36):
-        n = 21 if track <= 17 else 19 if track <= 24 else 18 if track <= 30 else 17
+        n = SECTORS_PER_TRACK[track]
         if track == 18:
             n -= 2
         bits = (1 << n) - 1

@@ -12,7 +12,7 @@
 #include "ImageBuilder.h"
 #include "ListingFakes.h"
 #include "ListingPicture.h"
-#include "ScriptedPromptDialog.h"
+#include "ScriptedAnswerer.h"
 
 namespace quillane {
 namespace {
@@ -34,12 +34,12 @@ RgbImage ReadPng(const std::string& path) {
 }
 
 TEST(PngOutputTest, PictureOfTheListingOrAnErrorAndNoFile) {
-  test::ScriptedPromptDialog dialog(kCrosslinkPrompt);
+  test::ScriptedAnswerer answers;
+  ImagePrompts prompts(answers);
   test::RecordingMessageBox messages;
-  DirectoryLister lister(dialog, messages);
-  DialogImagePrompts prompts(dialog, dialog);
+  DirectoryLister lister(prompts, messages);
   test::VectorListingList list;
-  ASSERT_EQ(lister.ListImage(kDemo, prompts, list), ListOutcome::Listed);
+  ASSERT_EQ(lister.ListImage(kDemo, list), ListOutcome::Listed);
   std::vector<ListingRow> rows;
   for (std::size_t r = 0; r < list.rows.size(); ++r) rows.push_back({list.rows[r], list.bits[r]});
   const RgbImage lower = RenderListing(rows, Charset::UpperLower, 1);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -12,14 +11,27 @@
 
 namespace quillane::test {
 
+// Bytes written as text with {hh} for any byte in hexadecimal: "\"AB\"{12}CD".
+inline std::string Bytes(std::string_view text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool escape = text[i] == '{' && i + 3 < text.size() && text[i + 3] == '}';
+    bytes += escape ? static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16))
+                    : text[i];
+    if (escape) i += 3;
+  }
+  return bytes;
+}
+
+// Track 18 sector 0, the BAM sector.
+inline constexpr std::int64_t kBam = 0x16500;
+
 // One directory entry as a test states it. The name is given as bytes and padded with 0xA0.
 struct Entry {
-  int type = 0x82;            // PRG, closed
-  std::string name = "FILE";  // raw bytes, at most 16
+  int type = 0x82;  // PRG, closed
+  std::string name = "FILE";
   int blocks = 1;
   int geos_type = 0;
-  int first_track = 17;
-  int first_sector = 0;
 };
 
 // A temporary file that is removed again when the object goes.
@@ -27,10 +39,9 @@ class TempFile {
  public:
   explicit TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix = ".d64");
   ~TempFile();
-  TempFile(TempFile&& other) noexcept;
+  TempFile(TempFile&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
-  TempFile& operator=(TempFile&&) = delete;
   const std::string& path() const { return path_; }
 
  private:
@@ -38,40 +49,28 @@ class TempFile {
 };
 
 // Builds .D64 images in memory, so that tests say in a few lines what they list:
-//   auto image = ImageBuilder::Blank35().DiskName("GAMES").Add(18, 1, 0, {.name = "HELLO"});
+//   auto image = ImageBuilder::Blank35().DiskName("GAMES").SetEntry(18, 1, 0, {.name = "HI"});
 class ImageBuilder {
  public:
   // A formatted, empty standard disk: every track free but 18, name empty, ID "01", DOS "2A",
   // directory sector 18/1 with link 00 FF and no entries.
   static ImageBuilder Blank35();
-  // The same on 40 tracks, the extended BAM of tracks 36-40 (all free) written where the layout
-  // keeps it (SpeedDOS 0xC0, DolphinDOS 0xAC, PrologicDOS 0x90 with the name block moved up and
-  // DOS type "2P"); Original writes no extended BAM.
+  // The same on 40 tracks with the extended BAM of tracks 36-40 (all free) where the layout
+  // keeps it (PrologicDOS: name block moved up, DOS type "2P"); Original writes none.
   static ImageBuilder Blank40(GeometryMode layout);
-  // size bytes of zeros.
   explicit ImageBuilder(std::size_t size) : bytes_(size, 0) {}
 
   ImageBuilder& Size(std::size_t size);  // truncate or extend with zeros
   ImageBuilder& Set(std::int64_t offset, std::initializer_list<int> bytes);
   ImageBuilder& Set(std::int64_t offset, std::string_view bytes);
-  ImageBuilder& Fill(std::int64_t offset, std::size_t count, int value);
-
-  // Track 18 sector 0.
   ImageBuilder& DiskName(std::string_view name);  // padded with 0xA0 to 16 bytes
-  ImageBuilder& DiskId(std::string_view id);      // 2 bytes
-  ImageBuilder& DosType(std::string_view type);   // 2 bytes at 0xA5
-  ImageBuilder& BamCount(int track, int count);   // free-sector count of tracks 1-35
-  // Five entries of tracks 36-40 at offset bam_offset of track 18 sector 0.
-  ImageBuilder& ExtendedBam(int bam_offset, std::initializer_list<std::array<int, 4>> entries);
-
-  // Directory sectors: link of (track, sector), entry k of (track, sector).
   ImageBuilder& Link(int track, int sector, int next_track, int next_sector);
   ImageBuilder& SetEntry(int track, int sector, int k, const Entry& entry);
 
-  static std::int64_t Offset(int track, int sector);  // standard geometry, tracks 1-40
+  static std::int64_t Offset(int track, int sector);  // tracks 1-40
   const std::vector<std::uint8_t>& bytes() const { return bytes_; }
   DiskImage Image() const { return DiskImage::FromBytes(bytes_); }
-  TempFile WriteTemp(std::string_view suffix = ".d64") const { return TempFile(bytes_, suffix); }
+  TempFile WriteTemp() const { return TempFile(bytes_); }
 
  private:
   std::vector<std::uint8_t> bytes_;

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "ListingLine.h"
 #include "ListingList.h"
 
 namespace quillane::test {
@@ -16,7 +15,7 @@ class VectorListingList final : public ListingList {
     bits.push_back(row.reverse);
   }
   int Count() const override { return static_cast<int>(rows.size()); }
-  std::vector<ListingLine> rows;
+  std::vector<std::string> rows;
   std::vector<ReverseMap::Row> bits;
 };
 

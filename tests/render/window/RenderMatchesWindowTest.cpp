@@ -14,7 +14,7 @@
 #include "ListingModel.h"
 #include "ListingPicture.h"
 #include "ListingView.h"
-#include "ScriptedPromptDialog.h"
+#include "ScriptedAnswerer.h"
 
 namespace quillane {
 namespace {
@@ -40,13 +40,12 @@ Listing EveryByte() {
 }
 
 Listing DemoDisk() {
-  test::ScriptedPromptDialog dialog(kCrosslinkPrompt);
+  test::ScriptedAnswerer answers;
+  ImagePrompts prompts(answers);
   test::RecordingMessageBox messages;
-  DirectoryLister lister(dialog, messages);
-  DialogImagePrompts prompts(dialog, dialog);
+  DirectoryLister lister(prompts, messages);
   test::VectorListingList list;
-  EXPECT_EQ(lister.ListImage(QL_SOURCE_DIR "/samples/demo.d64", prompts, list),
-            ListOutcome::Listed);
+  EXPECT_EQ(lister.ListImage(QL_SOURCE_DIR "/samples/demo.d64", list), ListOutcome::Listed);
   return {{list.rows.begin(), list.rows.end()}, list.bits};
 }
 

@@ -1,0 +1,11 @@
+#include "PlainMessage.h"
+
+#include <QMessageBox>
+
+#include "ApplicationTitle.h"
+
+void ShowPlainMessage(const QString& text, QWidget* owner) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ApplicationTitle), text, QMessageBox::Ok,
+                  owner);
+  box.exec();
+}
