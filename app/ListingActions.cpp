@@ -25,8 +25,8 @@
 #include "ListingModel.h"
 #include "ListingPicture.h"
 #include "ListingView.h"
+#include "OutputText.h"
 #include "QtMessageBox.h"
-#include "RowText.h"
 
 namespace {
 
@@ -149,7 +149,7 @@ QString ListingActions::RowsText() const {
   const ChosenRows chosen = ChooseRows(*list_, *model_);
   std::string text;
   for (const quillane::ListingRow& row : chosen.rows) {
-    quillane::AppendRowText(text, row, Charset(), false);
+    quillane::cli::AppendRowText(text, row, Charset(), false);
     text += '\n';
   }
   return QString::fromStdString(text);
