@@ -46,6 +46,14 @@ constexpr std::array<std::pair<std::string_view, CrosslinkAnswer>, 3> kCrosslink
     {"list-once", CrosslinkAnswer::ListOnce},
 }};
 
+template <typename T, std::size_t N>
+std::string_view WordOf(const std::array<std::pair<std::string_view, T>, N>& table, T value) {
+  for (const auto& [name, v] : table) {
+    if (v == value) return name;
+  }
+  return {};
+}
+
 // A whole decimal number from low to high.
 std::optional<int> NumberIn(std::string_view text, int low, int high) {
   int number = 0;
@@ -65,7 +73,7 @@ ParsedCommandLine Error(std::string text) {
 }  // namespace
 
 const char* const kUsage =
-    "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump]\n"
+    "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump|--json]\n"
     "                    [--layout original|speeddos|dolphindos|prologicdos|cancel]\n"
     "                    [--crosslinks abort|list|list-once] IMAGE...\n"
     "       quillane-dir --png FILE [--scale N] [--png-size N] [options] IMAGE\n";
@@ -82,6 +90,10 @@ const char* const kHelp =
     "                          '# image PATH', '# unreadable', '# prompt KIND TEXT',\n"
     "                          '# mode N', '# message TEXT', and one\n"
     "                          'ROW<TAB>TEXTHEX<TAB>REVHEX' line per row\n"
+    "  --json                  a catalogue instead of the listing: one JSON object per\n"
+    "                          image and line: path (and its bytes in hex), outcome,\n"
+    "                          mode, prompts, messages, header, entries (stored bytes,\n"
+    "                          type, flags and row), blocks free, how the listing ended\n"
     "  --layout original|speeddos|dolphindos|prologicdos|cancel\n"
     "                          answer to 'Handle this Image as:' for a 40-track image\n"
     "                          without a recognised extended BAM (default cancel: not\n"
@@ -102,9 +114,12 @@ const char* const kHelp =
     "  --version               show the version and exit\n"
     "\n"
     "Prompts and messages go to standard error as 'quillane-dir: PATH: TEXT'.\n"
-    "Exit status: 0 all images listed, 1 usage error, 2 an image could not be opened,\n"
-    "3 an image was not listable (unsupported size, layout question cancelled),\n"
-    "4 the picture could not be written; with several images the highest.\n";
+    "Paths and messages are written with a backslash as '\\\\', a newline as '\\n', a tab\n"
+    "as '\\t', and every other control character and byte that is not UTF-8 as '\\xNN'.\n"
+    "Exit status: 0 all images listed, 1 usage error, 2 an image could not be opened\n"
+    "or read, 3 an image was not listable (unsupported size, layout question\n"
+    "cancelled), 4 output or the picture could not be written; with several images the\n"
+    "highest.\n";
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine result;
@@ -128,8 +143,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       result.action = ParsedCommandLine::Action::Version;
       return result;
     }
-    if (arg == "--dump") {
-      options.dump = true;
+    if (arg == "--dump" || arg == "--json") {
+      options.form = arg == "--dump" ? OutputForm::Dump : OutputForm::Json;
       continue;
     }
 
@@ -170,8 +185,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (options.images.empty()) return Error("no image given");
   if (!options.png.empty() && options.images.size() != 1)
     return Error("--png writes the picture of exactly one image");
-  if (!options.png.empty() && options.dump) return Error("--png and --dump exclude each other");
+  if (!options.png.empty() && options.form != OutputForm::Text)
+    return Error("--png excludes --dump and --json");
   return result;
+}
+
+std::string_view CrosslinkAnswerWord(CrosslinkAnswer answer) {
+  return WordOf(kCrosslinks, answer);
+}
+
+std::string_view LayoutWord(int layout) {
+  return WordOf(kLayouts, layout);
 }
 
 }  // namespace quillane::cli

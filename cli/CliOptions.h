@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "UnicodeCharset.h"
@@ -9,13 +10,17 @@ namespace quillane::cli {
 
 enum class ColorChoice { Auto, Always, Never };
 
+// What is written to standard output: the listing as text, the --dump records, the --json
+// catalogue.
+enum class OutputForm { Text, Dump, Json };
+
 // How the three prompts are answered in place of a user.
 enum class CrosslinkAnswer { Abort, List, ListOnce };
 
 struct CliOptions {
   Charset charset = Charset::UpperGraphics;
   ColorChoice color = ColorChoice::Auto;
-  bool dump = false;
+  OutputForm form = OutputForm::Text;
   int layout = 0;  // 1-4: the extended-BAM question answered with this layout; 0: Cancel
   CrosslinkAnswer crosslinks = CrosslinkAnswer::ListOnce;
   std::string png;   // --png: the picture file to write instead of the text
@@ -32,6 +37,10 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The option words of the answers, as the prompts' reports give them.
+std::string_view CrosslinkAnswerWord(CrosslinkAnswer answer);
+std::string_view LayoutWord(int layout);
 
 // The synopsis, and the full --help text.
 extern const char* const kUsage;

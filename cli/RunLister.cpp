@@ -1,12 +1,15 @@
 #include "RunLister.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "AnsweringDialog.h"
 #include "DirectoryLister.h"
+#include "ImagePrinter.h"
 #include "ImagePrompts.h"
-#include "ListingPrinter.h"
+#include "OutputText.h"
 #include "PngOutput.h"
 
 namespace quillane::cli {
@@ -25,36 +28,57 @@ int ExitStatusOf(ListOutcome outcome) {
   return kExitNotListable;
 }
 
-}  // namespace
-
-int RunLister(const CliOptions& options, bool out_is_terminal, std::FILE* out, std::FILE* err) {
+std::unique_ptr<ImagePrinter> MakePrinter(const CliOptions& options, bool out_is_terminal,
+                                          OutputFile& err) {
+  switch (options.form) {
+    case OutputForm::Dump:
+      return MakeDumpPrinter(err);
+    case OutputForm::Json:
+      return MakeJsonPrinter(options.charset, err);
+    case OutputForm::Text:
+      break;
+  }
   const bool reverse_as_ansi = options.color == ColorChoice::Always ||
                                (options.color == ColorChoice::Auto && out_is_terminal);
+  return MakeTextPrinter(options.charset, reverse_as_ansi, err);
+}
 
-  ListingPrinter printer(options, reverse_as_ansi, out, err);
-  AnsweringDialog answers(options, [&printer](Question question, const std::string& file_name,
-                                              const std::string& message) {
-    printer.Prompt(question, file_name, message);
+}  // namespace
+
+int OutputFailed(const OutputFile& out, OutputFile& err) {
+  err.Write(std::string("quillane-dir: output could not be written: ") +
+            std::strerror(out.Error()) + "\n");
+  return kExitOutputFailed;
+}
+
+int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, OutputFile& err) {
+  const std::unique_ptr<ImagePrinter> printer = MakePrinter(options, out_is_terminal, err);
+  AnsweringDialog answers(options, [&printer, &options](Question question, const std::string&,
+                                                        const std::string& message) {
+    std::string_view answer = "ok";
+    if (question == Question::Crosslink) answer = CrosslinkAnswerWord(options.crosslinks);
+    if (question == Question::Layout) answer = LayoutWord(options.layout);
+    printer->Prompt(question, message, answer);
   });
   ImagePrompts prompts(answers);
-  DirectoryLister lister(prompts, printer);
+  DirectoryLister lister(prompts, *printer);
   PngListing picture;
-  ListingList& rows = options.png.empty() ? static_cast<ListingList&>(printer) : picture;
+  ListingList& rows = options.png.empty() ? static_cast<ListingList&>(*printer) : picture;
 
   int status = kExitListed;
   for (const std::string& path : options.images) {
-    printer.BeginImage(path);
+    printer->BeginImage(path);
     std::string reason;
-    const ListOutcome outcome = lister.ListImage(path, rows, &reason, printer.ModeSlot());
-    if (outcome == ListOutcome::CannotOpen || outcome == ListOutcome::Unreadable) {
-      printer.Unreadable(path, reason);
-    }
-    printer.EndImage(outcome);
+    const ListOutcome outcome = lister.ListImage(path, rows, &reason, printer->ModeSlot());
+    printer->EndImage(outcome, reason);
+    if (!out.Write(printer->Output())) return OutputFailed(out, err);
     status = std::max(status, ExitStatusOf(outcome));
-    if (&rows == &picture && outcome != ListOutcome::Unreadable && picture.Count() > 0 &&
+    if (&rows == &picture && outcome == ListOutcome::Listed &&
         !picture.WritePicture(options, path, &reason)) {
-      std::fprintf(err, "quillane-dir: %s: %s\n", options.png.c_str(), reason.c_str());
-      status = std::max(status, kExitCannotWrite);
+      std::string line = "quillane-dir: ";
+      AppendEscaped(line, options.png + ": " + reason);
+      err.Write(line + "\n");
+      status = std::max(status, kExitOutputFailed);
     }
   }
   return status;

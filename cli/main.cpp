@@ -1,10 +1,13 @@
 // quillane-dir: lists .d64 disk images in a terminal, as a C64 lists their directories.
+#include <fcntl.h>
 #include <unistd.h>
-#include <cstdio>
+#include <cerrno>
 #include <string>
 #include <vector>
 
 #include "CliOptions.h"
+#include "OutputFile.h"
+#include "OutputText.h"
 #include "RunLister.h"
 
 #ifndef QL_VERSION
@@ -13,26 +16,40 @@
 
 int main(int argc, char** argv) {
   using namespace quillane::cli;
+  // A standard stream that was closed would be the descriptor of the next file opened, an
+  // image among them: park it on /dev/null. Standard output closed is an output failure.
+  const bool out_closed = ::fcntl(STDOUT_FILENO, F_GETFD) < 0;
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+  }
   const ParsedCommandLine parsed =
       ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  OutputFile out(STDOUT_FILENO);
+  OutputFile err(STDERR_FILENO);
+  // A picture run writes nothing to standard output, and needs none.
+  const bool picture =
+      parsed.action == ParsedCommandLine::Action::Run && !parsed.options.png.empty();
+  if (out_closed && !picture) out.Fail(EBADF);
+  int status = kExitListed;
   switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
-      std::fputs(kUsage, stdout);
-      std::fputs("\n", stdout);
-      std::fputs(kHelp, stdout);
-      return 0;
+      out.Write(std::string(kUsage) + "\n" + kHelp);
+      break;
     case ParsedCommandLine::Action::Version:
-      std::fputs("quillane-dir " QL_VERSION "\n", stdout);
-      return 0;
-    case ParsedCommandLine::Action::UsageError:
-      std::fprintf(stderr, "quillane-dir: %s\n", parsed.error.c_str());
-      std::fputs(kUsage, stderr);
-      std::fputs("Try 'quillane-dir --help' for more information.\n", stderr);
+      out.Write("quillane-dir " QL_VERSION "\n");
+      break;
+    case ParsedCommandLine::Action::UsageError: {
+      std::string text = "quillane-dir: ";
+      AppendEscaped(text, parsed.error);
+      err.Write(text + "\n" + kUsage + "Try 'quillane-dir --help' for more information.\n");
       return kExitUsage;
+    }
     case ParsedCommandLine::Action::Run:
+      if (out.Failed()) break;
+      status = RunLister(parsed.options, ::isatty(STDOUT_FILENO) == 1, out, err);
+      if (out.Failed()) return status;  // already said
       break;
   }
-  static char buffer[1 << 16];
-  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-  return RunLister(parsed.options, ::isatty(STDOUT_FILENO) == 1, stdout, stderr);
+  if (!out.Close()) return OutputFailed(out, err);
+  return status;
 }

@@ -16,6 +16,11 @@ inline constexpr std::int64_t kPrologicNameBlock = 0xA4;  // the block moved up 
 inline constexpr std::int64_t kDosType = 0xA5;            // "2A" on a standard disk
 inline constexpr std::int64_t kPrologicDosType = 0xB9;    // "2P" on a PrologicDOS disk
 
+// Where the disk name block stands in the image under a layout.
+constexpr std::int64_t DiskNameBlock(GeometryMode mode) {
+  return kBamSector + (mode == GeometryMode::PrologicDOS ? kPrologicNameBlock : kDiskNameBlock);
+}
+
 // Where the five entries of tracks 36-40 stand under a 40-track layout; 0 for none.
 constexpr std::int64_t ExtendedBamField(GeometryMode mode) {
   switch (mode) {

@@ -25,6 +25,7 @@ constexpr std::int64_t kEntrySize = 32;
 // Fields of an entry, as offsets from its start.
 constexpr std::int64_t kEntryType = 0x02;
 constexpr std::int64_t kEntryName = 0x05;  // behind the file's first track and sector
+constexpr std::int64_t kEntryGeosType = 0x18;
 constexpr std::int64_t kEntryBlocks = 0x1E;
 
 // 36 sectors of 8 entries: the 288 files a C64 directory may list here.
@@ -44,6 +45,32 @@ struct EntryBuffers {
   LineBuffer row;
 };
 
+// The stored bytes behind the header, for a list that catalogues them.
+HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
+  HeaderFacts facts;
+  image.SeekTo(DiskNameBlock(mode));
+  image.ReadBytes(facts.disk_name);
+  image.SeekBy(2);
+  image.ReadBytes(facts.disk_id);
+  image.SeekBy(1);
+  image.ReadBytes(facts.dos_type);
+  return facts;
+}
+
+// The stored fields of the entry at offset entry, read in one run of 32 bytes.
+EntryFacts ReadEntryFacts(DiskImage& image, std::int64_t entry, std::string_view type_text) {
+  std::array<std::uint8_t, kEntrySize> raw{};
+  image.SeekTo(entry);
+  image.ReadBytes(raw);
+  EntryFacts facts;
+  facts.type_byte = raw[kEntryType];
+  facts.geos_type = raw[kEntryGeosType];
+  facts.blocks = raw[kEntryBlocks] + 256 * raw[kEntryBlocks + 1];
+  std::copy_n(raw.begin() + kEntryName, facts.name.size(), facts.name.begin());
+  facts.type_text = type_text;
+  return facts;
+}
+
 // The header row, or two when LIST's output of it is wider than a screen line: what passes
 // column 39 continues on the next screen line, reverse video and all.
 void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
@@ -53,6 +80,7 @@ void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
   LineBuffer shown;
   EmulateListLine(bits, composed.view(), std::nullopt, shown);
   const std::string_view header = shown.view();
+  list.Header(ReadHeaderFacts(image, mode));
   list.Append({header.substr(0, kScreenWidth), bits});
   if (header.size() > kScreenWidth) {
     ReverseMap::Row wrapped{};
@@ -82,6 +110,7 @@ bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingL
     if (!b.type.view().starts_with('*')) b.row.push_back(' ');
     b.row.append(b.type.view());
   }
+  list.Entry(ReadEntryFacts(image, entry, b.type.view()));
   list.Append({b.row.view(), bits});
   return end_of_listing;
 }
@@ -107,10 +136,12 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   int visited_count = 0;
   int crosslink_count = 0;
   EntryBuffers buffers;
+  WalkEnd end = WalkEnd::ChainEnd;
   std::int32_t current = SectorOffset(18, 1, mode);
   while (current >= 0 && current != kBamSector) {
     if (visited_count == kMaxDirectorySectors) {
       messages_.ShowMessage(TooManyFilesMessage(file_name));
+      end = WalkEnd::TooManyFiles;
       break;
     }
     image.SeekTo(current + kLinkTrack);
@@ -126,17 +157,24 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       // at the second, so a looping chain is listed once more at most.
       const ImagePrompts::Decision decision = prompts_.AskCrosslink(file_name, next);
       if (decision.remembered) ++crosslink_count;
-      if (!decision.go_on || crosslink_count == 2) break;
+      if (!decision.go_on || crosslink_count == 2) {
+        end = WalkEnd::Crosslink;
+        break;
+      }
     }
 
     for (int k = 0; k < kEntriesPerSector; ++k) {
-      if (AppendEntry(image, current + kEntrySize * k, buffers, list)) return;
+      if (AppendEntry(image, current + kEntrySize * k, buffers, list)) {
+        list.End(WalkEnd::EndMarker, free_blocks);
+        return;
+      }
     }
     current = next;
     if (link_track == 0) break;
   }
   // The blocks-free row is printed by the C64 itself, not listed from the directory: never
   // reversed.
+  list.End(end, free_blocks);
   list.Append({BlocksFreeRow(free_blocks), {}});
 }
 

@@ -60,8 +60,7 @@ void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
   columns[1] = kSpace;
   columns[2] = kQuote;
   // PrologicDOS has moved the name block up to make room for its extended BAM.
-  image.SeekTo(kBamSector +
-               (mode == GeometryMode::PrologicDOS ? kPrologicNameBlock : kDiskNameBlock));
+  image.SeekTo(DiskNameBlock(mode));
   for (std::size_t i = 3; i <= 18; ++i) columns[i] = HeaderByte(ReadOrZero(image));
   // The two bytes between name and ID are read and dropped: a quote and a blank stand there.
   columns[19] = kQuote;

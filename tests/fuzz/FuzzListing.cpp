@@ -1,4 +1,4 @@
-// libFuzzer target: classification and the directory walk on arbitrary bytes (make fuzz).
+// libFuzzer target: arbitrary bytes listed through a real file and every output form (make fuzz).
 #include <cstddef>
 #include <cstdint>
 

@@ -1,86 +1,80 @@
 #pragma once
 
-// Classification and the directory walk over arbitrary bytes, with scripted answers: the body
-// of the fuzz target, also run over the committed seeds by the engine tests.
+// Arbitrary bytes through everything quillane-dir runs: the image is a real file (a memfd)
+// opened by path, classified and walked by ListImage, and printed by every output form, the
+// sanitizers watching. The body of the fuzz target, also run over the committed seeds by the
+// tests.
 //
-// Input: one control byte, then the image bytes. The bytes are laid into an image of one of
-// the accepted sizes starting at track 18 sector 0 (0x16500), where the BAM and the directory
-// live, wrapping round to the start of the image, so short inputs reach the directory.
-//   bits 0-1  size: 174848, 175531, 196608, 197376
-//   bits 2-3  crosslink answer: 0 Abort, 1 List Anyway, 2-3 List Anyway with the box ticked
-//   bits 4-6  layout answer: 1-4 OK with that layout and the box ticked, else Cancel
-//   bit 7     no layout: the image is the bytes as they are, of whatever size
+// Input: a control byte; with bit 7, three bytes of image size (big end first, up to 256 KiB);
+// then 256-byte sectors. The first is track 18 sector 0 (BAM, disk name, extended BAM), the
+// second goes to 18/1, and each further one where the one before links (its first two bytes, in
+// the 40-track geometry), so the input follows the directory chain wherever it leads. The
+// mapping ends where the chain leaves the image or comes back. The rest of the image is zeros.
+//   bits 0-1  size without bit 7: 174848, 175531, 196608, 197376
+//   bits 2-3  crosslink answer: 0 abort, 1 list, 2-3 list-once
+//   bits 4-6  layout answer: 1-4 that layout, else cancel
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
-#include "ClassifyImage.h"
-#include "DirectoryLister.h"
-#include "DiskImage.h"
-#include "ImagePrompts.h"
-#include "ListingFakes.h"
-#include "ScriptedAnswerer.h"
+#include "RunLister.h"
+#include "SectorOffsetTable.h"
 
 namespace quillane::test {
 
-// A broken bound is a finding: say which, and stop.
-inline void Require(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "listing bound broken: %s\n", what);
-  std::abort();
-}
-
 inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
+  constexpr std::int64_t kSizes[] = {174848, 175531, 196608, 197376};
+  constexpr std::int64_t kSector = 256;
   if (size == 0) return;
-  const std::uint8_t control = data[0];
-  ++data;
+  const std::uint8_t control = *data++;
   --size;
-
-  std::vector<std::uint8_t> bytes;
+  std::int64_t image_size = kSizes[control & 3];
   if (control & 0x80) {
-    bytes.assign(data, data + size);
-  } else {
-    constexpr std::size_t kSizes[] = {174848, 175531, 196608, 197376};
-    bytes.assign(kSizes[control & 3], 0);
-    for (std::size_t i = 0; i < size; ++i) bytes[(0x16500 + i) % bytes.size()] = data[i];
+    if (size < 3) return;
+    image_size = (data[0] << 16 | data[1] << 8 | data[2]) & 0x3FFFF;
+    data += 3;
+    size -= 3;
   }
 
-  const int crosslink_choice = (control >> 2) & 3;
-  const int layout = (control >> 4) & 7;
-  ScriptedAnswerer answers;
-  answers.otherwise[Question::Crosslink] = {crosslink_choice != 0, crosslink_choice >= 2};
-  const bool chosen = layout >= 1 && layout <= 4;
-  answers.otherwise[Question::Layout] = {chosen, true,
-                                         static_cast<GeometryMode>(chosen ? layout : 1)};
-  ImagePrompts prompts(answers);
-  RecordingMessageBox messages;
-  DirectoryLister lister(prompts, messages);
-
-  // Twice, as two images of one session: the prompts' state carries over.
-  for (int pass = 0; pass < 2; ++pass) {
-    DiskImage image = DiskImage::FromBytes(bytes);
-    const GeometryMode mode = ClassifyImage(image, "fuzz.d64", prompts);
-    Require(ModeNumber(mode) >= 0 && ModeNumber(mode) <= 4, "mode 0-4");
-    if (mode == GeometryMode::NotListable) continue;
-
-    VectorListingList list;
-    const std::size_t shown_before = answers.Count(Question::Crosslink);
-    lister.WalkDirectory(image, "fuzz.d64", mode, list);
-
-    // Two header rows, 288 entries and the blocks-free row at the most; one crosslink prompt
-    // per directory sector read (the first sector may link to itself).
-    Require(!list.rows.empty() && list.rows.size() <= 291, "1-291 rows");
-    Require(list.rows[0].size() <= 40, "header row of 40 columns");
-    for (const std::string& row : list.rows) {
-      Require(row.find('\0') == std::string::npos, "no zero byte in a row");
-      Require(row.size() <= 7 + 80 + 6, "prefix, emulated name, blank and type");
-    }
-    Require(answers.Count(Question::Crosslink) - shown_before <= 36,
-            "a crosslink prompt per sector read");
-    Require(messages.messages.size() <= static_cast<std::size_t>(pass) + 1, "one message a walk");
+  const int fd = ::memfd_create("fuzz.d64", MFD_CLOEXEC);
+  if (fd < 0 || ::ftruncate(fd, image_size) != 0) std::abort();
+  std::vector<std::int32_t> visited;
+  for (std::int32_t at = 0x16500; size > 0 && at >= 0 && at + kSector <= image_size;) {
+    const auto count = std::min<std::size_t>(size, kSector);
+    if (::pwrite(fd, data, count, at) != static_cast<ssize_t>(count)) std::abort();
+    visited.push_back(at);
+    at = visited.size() == 1 ? SectorOffset(18, 1, GeometryMode::SpeedDOS)
+         : count < 2         ? -1
+                             : SectorOffset(data[0], data[1], GeometryMode::SpeedDOS);
+    if (std::find(visited.begin(), visited.end(), at) != visited.end()) break;
+    data += count;
+    size -= count;
   }
+  const std::string path = "/proc/self/fd/" + std::to_string(fd);
+
+  // Every output form, each over the image twice, written where nothing is kept.
+  static const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  cli::OutputFile out(null), err(null);
+  cli::CliOptions options;
+  options.images = {path, path};
+  options.crosslinks = static_cast<cli::CrosslinkAnswer>(std::min((control >> 2) & 3, 2));
+  options.layout = (control >> 4) & 7;
+  options.color = cli::ColorChoice::Always;
+  for (const cli::OutputForm form :
+       {cli::OutputForm::Text, cli::OutputForm::Dump, cli::OutputForm::Json}) {
+    // ANSI text in one character set, the catalogue's Unicode texts in the other.
+    options.form = form;
+    options.charset = form == cli::OutputForm::Text ? Charset::UpperLower : Charset::UpperGraphics;
+    if (cli::RunLister(options, false, out, err) > cli::kExitNotListable) std::abort();
+  }
+  ::close(fd);
 }
 
 }  // namespace quillane::test

@@ -1,0 +1,205 @@
+#include "OutputText.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
+
+#include "ScreenCode.h"
+#include "UnicodeCharset.h"
+
+namespace quillane::cli {
+namespace {
+
+constexpr std::string_view kReverseOn = "\x1b[7m";
+constexpr std::string_view kReverseOff = "\x1b[27m";
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+// The two hex digits of every byte value.
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
+  std::array<std::array<char, 2>, 256> table{};
+  for (std::size_t b = 0; b < 256; ++b) table[b] = {kHexDigits[b >> 4], kHexDigits[b & 0xF]};
+  return table;
+}();
+
+// How each of the 256 byte codes shows in a character set: its cell's UTF-8 bytes, and
+// whether the cell is drawn reversed of its own (a control byte kept inside quotes).
+struct Utf8Cell {
+  std::array<char, 4> bytes{};
+  std::uint8_t length = 0;
+  bool reversed = false;
+};
+using Utf8Table = std::array<Utf8Cell, 256>;
+
+Utf8Table MakeUtf8Table(Charset charset) {
+  Utf8Table table;
+  std::string utf8;
+  for (int b = 0; b < 256; ++b) {
+    const ScreenCell cell = kScreenCellOfByte[static_cast<std::size_t>(b)];
+    utf8.clear();
+    AppendUtf8(utf8, UnicodeOfScreenCode(charset, cell.code));
+    Utf8Cell& entry = table[static_cast<std::size_t>(b)];
+    utf8.copy(entry.bytes.data(), entry.bytes.size());
+    entry.length = static_cast<std::uint8_t>(utf8.size());
+    entry.reversed = cell.reversed;
+  }
+  return table;
+}
+
+const Utf8Table& Utf8TableOf(Charset charset) {
+  static const Utf8Table upper = MakeUtf8Table(Charset::UpperGraphics);
+  static const Utf8Table lower = MakeUtf8Table(Charset::UpperLower);
+  return charset == Charset::UpperLower ? lower : upper;
+}
+
+// Writes all four bytes of the cell, of which the length count: the caller has room for four.
+char* PutCell(char* at, const Utf8Cell& cell) {
+  std::memcpy(at, cell.bytes.data(), cell.bytes.size());
+  return at + cell.length;
+}
+
+char* PutHex(char* at, std::uint8_t byte) {
+  std::memcpy(at, kHexPairs[byte].data(), 2);
+  return at + 2;
+}
+
+// The length of the well-formed UTF-8 sequence at the start of text, 0 when there is none:
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto byte = [&text](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
+  const std::uint8_t lead = byte(0);
+  std::size_t length = 0;
+  std::uint8_t low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  if (length == 0 || text.size() < length) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+char* Extend(std::string& out, std::size_t n) {
+  const std::size_t old = out.size();
+  out.resize(old + n);
+  return out.data() + old;
+}
+
+char* PutHex(char* at, std::string_view bytes) {
+  for (char c : bytes) at = PutHex(at, static_cast<std::uint8_t>(c));
+  return at;
+}
+
+char* PutHex(char* at, std::span<const std::uint8_t> bytes) {
+  for (std::uint8_t b : bytes) at = PutHex(at, b);
+  return at;
+}
+
+char* PutDecimal(char* at, int n) {
+  char digits[12];
+  char* first = std::end(digits);
+  unsigned rest = static_cast<unsigned>(n);
+  do {
+    *--first = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  return std::copy(first, std::end(digits), at);
+}
+
+void AppendHex(std::string& out, std::string_view bytes) {
+  PutHex(Extend(out, 2 * bytes.size()), bytes);
+}
+
+void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
+  PutHex(Extend(out, 2 * bytes.size()), bytes);
+}
+
+void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
+  const Utf8Table& table = Utf8TableOf(charset);
+  const std::size_t old = out.size();
+  // Four bytes of UTF-8 and a switch of reverse video per cell at the most, and a last switch.
+  char* const start = Extend(out, row.text.size() * (4 + kReverseOff.size()) + kReverseOff.size());
+  char* at = start;
+  bool reversed_now = false;
+  for (std::size_t column = 0; column < row.text.size(); ++column) {
+    const Utf8Cell& cell = table[static_cast<std::uint8_t>(row.text[column])];
+    if (reverse_as_ansi) {
+      // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
+      // shows as a reversed character of its own, its bit always clear.
+      const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
+      if (reversed != reversed_now) {
+        const std::string_view escape = reversed ? kReverseOn : kReverseOff;
+        at = std::copy(escape.begin(), escape.end(), at);
+        reversed_now = reversed;
+      }
+    }
+    at = PutCell(at, cell);
+  }
+  if (reversed_now) at = std::copy(kReverseOff.begin(), kReverseOff.end(), at);
+  out.resize(old + static_cast<std::size_t>(at - start));
+}
+
+void AppendPetsciiText(std::string& out, std::span<const std::uint8_t> bytes, Charset charset) {
+  const Utf8Table& table = Utf8TableOf(charset);
+  for (std::uint8_t b : bytes) {
+    const Utf8Cell& cell = table[b];
+    out.append(cell.bytes.data(), cell.length);
+  }
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+  while (!text.empty()) {
+    const auto b = static_cast<std::uint8_t>(text.front());
+    std::size_t length = 1;
+    if (b == '\\') {
+      out += "\\\\";
+    } else if (b == '\n') {
+      out += "\\n";
+    } else if (b == '\t') {
+      out += "\\t";
+    } else if (b >= 0x20 && b < 0x7F) {
+      out += static_cast<char>(b);
+    } else if (b >= 0x80 && (length = Utf8SequenceLength(text)) != 0 &&
+               !(b == 0xC2 && static_cast<std::uint8_t>(text[1]) < 0xA0)) {
+      out.append(text.substr(0, length));  // valid UTF-8 and no C1 control (U+0080-U+009F)
+    } else {
+      length = 1;
+      char* at = Extend(out, 4);
+      *at++ = '\\';
+      *at++ = 'x';
+      PutHex(at, b);
+    }
+    text.remove_prefix(length);
+  }
+}
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+  out += '"';
+  for (char c : utf8) {
+    const auto b = static_cast<std::uint8_t>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (b < 0x20) {
+      out += "\\u00";
+      PutHex(Extend(out, 2), b);
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
+}  // namespace quillane::cli
