@@ -39,27 +39,22 @@ TEST(CharsetFontsTest, RegistersBroadcastsAndRemovesOnlyWhatThisRunAdded) {
     const char* installed;  // comma-separated
     const char* registrable;
     FontState lower, upper;
-    const char* atStart;
-    const char* atClose;
+    std::string atStart, atClose;
   };
+  // Face names are looked up without regard to letter case. A failed file: the message, then
+  // the end request, and no broadcast even though the other file was registered; only that
+  // other file is ever removed.
+  const std::string add = "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | ";
+  const std::string lower = "remove /p/Vexa-Lower.fon | broadcast",
+                    upper = "remove /p/Vexa-Upper.fon | broadcast";
   const Case cases[] = {
-      // Face names are looked up without regard to letter case.
+      // clang-format off
       {"Arial,Vexa-Dir-Lower,VEXA-DIR-UPPER", "LU", FontPresent, FontPresent, "", ""},
-      {"Vexa-Dir-Upper", "LU", FontAdded, FontPresent, "add /p/Vexa-Lower.fon | broadcast",
-       "remove /p/Vexa-Lower.fon | broadcast"},
-      {"Arial", "LU", FontAdded, FontAdded,
-       "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | broadcast",
-       "remove /p/Vexa-Lower.fon | broadcast | remove /p/Vexa-Upper.fon | broadcast"},
-      // A failed file: the message, then the end request, and no broadcast even though the
-      // other file was registered. Only that other file is ever removed.
-      {"", "U", FontFailed, FontAdded,
-       "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | message | quit",
-       "remove /p/Vexa-Upper.fon | broadcast"},
-      {"", "L", FontAdded, FontFailed,
-       "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | message | quit",
-       "remove /p/Vexa-Lower.fon | broadcast"},
-      {"Vexa-Dir-Upper", "", FontFailed, FontPresent, "add /p/Vexa-Lower.fon | message | quit", ""},
-  };
+      {"Vexa-Dir-Upper", "LU", FontAdded, FontPresent, "add /p/Vexa-Lower.fon | broadcast", lower},
+      {"Arial", "LU", FontAdded, FontAdded, add + "broadcast", lower + " | " + upper},
+      {"", "U", FontFailed, FontAdded, add + "message | quit", upper}, {"", "L", FontAdded, FontFailed, add + "message | quit", lower},
+      {"Vexa-Dir-Upper", "", FontFailed, FontPresent, "add /p/Vexa-Lower.fon | message | quit", ""}};
+  // clang-format on
   const std::string failure =
       "Installation of Fonts failed...Please make sure that the File 'Vexa-Lower.fon' and the "
       "File 'Vexa-Upper.fon' are present in the Quillane_Light Directory or install these Files "

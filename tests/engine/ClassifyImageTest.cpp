@@ -49,20 +49,15 @@ TEST(ClassifyImageTest, FortyTrackDetectionInOrder) {
   const struct {
     ImageBuilder image;
     GeometryMode expected;  // NotListable: the question is asked (and cancelled)
-  } cases[] = {{ImageBuilder::Blank40(S), S},
-               {ImageBuilder::Blank40(D), D},
-               {ImageBuilder::Blank40(P), P},
-               {Extended(0xAC, {1, 1, 0, 0}, ImageBuilder::Blank40(S)), S},
-               {Extended(0x90, {1, 1, 0, 0}).Set(kBam + 0xB9, "2P"), P},
-               {ImageBuilder::Blank40(S).Set(kBam + 0xA5, "2C"), N},
-               {ImageBuilder::Blank40(D).Set(kBam + 0xA6, "B"), N},
-               {Extended(0x90, {1, 1, 0, 0}), N},
-               {ImageBuilder::Blank40(GeometryMode::Original), N},
-               {Extended(0xC0, {0, 0, 0, 0}), N},
-               {Extended(0xC0, {17, 0xFF, 0xFF, 0}), N},
-               {Extended(0xC0, {24, 0xFF, 0xFF, 0xFF}), S},
-               {Extended(0xAC, {2, 0, 0x81, 0}), D},
-               {ImageBuilder::Blank40(D).Size(197376), D}};
+  } cases[] = {             // clang-format off
+      {ImageBuilder::Blank40(S), S}, {ImageBuilder::Blank40(D), D}, {ImageBuilder::Blank40(P), P},
+      {Extended(0xAC, {1, 1, 0, 0}, ImageBuilder::Blank40(S)), S}, {Extended(0x90, {1, 1, 0, 0}).Set(kBam + 0xB9, "2P"), P},
+      {ImageBuilder::Blank40(S).Set(kBam + 0xA5, "2C"), N}, {ImageBuilder::Blank40(D).Set(kBam + 0xA6, "B"), N},
+      {Extended(0x90, {1, 1, 0, 0}), N}, {ImageBuilder::Blank40(GeometryMode::Original), N},
+      {Extended(0xC0, {0, 0, 0, 0}), N}, {Extended(0xC0, {17, 0xFF, 0xFF, 0}), N},
+      {Extended(0xC0, {24, 0xFF, 0xFF, 0xFF}), S}, {Extended(0xAC, {2, 0, 0x81, 0}), D},
+      {ImageBuilder::Blank40(D).Size(197376), D}};
+  // clang-format on
   for (const auto& c : cases) {
     DiskImage image = c.image.Image();
     test::ScriptedAnswerer answers;
@@ -84,11 +79,11 @@ TEST(ImagePromptsTest, AnswersAndTickedBoxesAcrossImages) {
   const struct {
     Answer answer;
     GeometryMode expected;
-  } cases[] = {{{false, true, D}, N},
-               {{true, false, GeometryMode::Original}, GeometryMode::Original},
-               {{true, false, P}, P},
-               {{true, true, D}, D},
-               {{false, false, S}, D}};  // never asked: the answer before stands
+  } cases[] = {// the last is never asked: the answer before stands
+               // clang-format off
+      {{false, true, D}, N}, {{true, false, GeometryMode::Original}, GeometryMode::Original},
+      {{true, false, P}, P}, {{true, true, D}, D}, {{false, false, S}, D}};
+  // clang-format on
   for (const auto& c : cases) {
     answers.script[Question::Layout] = {c.answer};
     EXPECT_EQ(prompts.AskGeometryMode("x.d64"), c.expected);

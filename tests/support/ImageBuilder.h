@@ -34,17 +34,12 @@ struct Entry {
   int geos_type = 0;
 };
 
-// A temporary file that is removed again when the object goes.
-class TempFile {
- public:
+// A temporary file that is removed again when the object goes (returned by value: elided).
+struct TempFile {
   explicit TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix = ".d64");
   ~TempFile();
-  TempFile(TempFile&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
   TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
   const std::string& path() const { return path_; }
-
- private:
   std::string path_;
 };
 
@@ -60,14 +55,16 @@ class ImageBuilder {
   static ImageBuilder Blank40(GeometryMode layout);
   explicit ImageBuilder(std::size_t size) : bytes_(size, 0) {}
 
-  ImageBuilder& Size(std::size_t size);  // truncate or extend with zeros
+  ImageBuilder& Size(std::size_t size) {  // truncate or extend with zeros
+    bytes_.resize(size, 0);
+    return *this;
+  }
   ImageBuilder& Set(std::int64_t offset, std::initializer_list<int> bytes);
   ImageBuilder& Set(std::int64_t offset, std::string_view bytes);
   ImageBuilder& DiskName(std::string_view name);  // padded with 0xA0 to 16 bytes
   ImageBuilder& Link(int track, int sector, int next_track, int next_sector);
   ImageBuilder& SetEntry(int track, int sector, int k, const Entry& entry);
 
-  static std::int64_t Offset(int track, int sector);  // tracks 1-40
   const std::vector<std::uint8_t>& bytes() const { return bytes_; }
   DiskImage Image() const { return DiskImage::FromBytes(bytes_); }
   TempFile WriteTemp() const { return TempFile(bytes_); }

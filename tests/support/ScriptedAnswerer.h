@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -23,17 +24,15 @@ struct ScriptedAnswerer final : PromptAnswerer {
   Answer Ask(Question question, const std::string& file_name, const std::string& message) override {
     shown.push_back({question, file_name, message});
     std::deque<Answer>& queued = script[question];
-    const auto fallback = otherwise.find(question);
-    const Answer answer = !queued.empty()               ? queued.front()
-                          : fallback != otherwise.end() ? fallback->second
-                                                        : Answer{.go_on = true};
-    if (!queued.empty()) queued.pop_front();
+    if (queued.empty())
+      return otherwise.contains(question) ? otherwise[question] : Answer{.go_on = true};
+    const Answer answer = queued.front();
+    queued.pop_front();
     return answer;
   }
   std::size_t Count(Question question) const {
-    std::size_t count = 0;
-    for (const Showing& showing : shown) count += showing.question == question;
-    return count;
+    return std::count_if(shown.begin(), shown.end(),
+                         [&](auto& s) { return s.question == question; });
   }
 };
 
