@@ -39,16 +39,44 @@ std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
 }
 
-// The GEOS type name of the entry whose offset 0x03 is the current position, which is restored.
-}  // namespace
+// What a name byte may be for the name to be listed as it is stored (see ComposePlainName).
+constexpr std::uint8_t kStandsInside =
+    1;  // inside the quotes: printable, neither quote nor padding
+constexpr std::uint8_t kStandsBehind = 2;  // behind the closing quote: printable without bit 7
 
-std::string_view GeosTypeName(DiskImage& image) {
+constexpr std::array<std::uint8_t, 256> MakeNameByteKinds() {
+  std::array<std::uint8_t, 256> kinds{};
+  for (int b = 0; b < 256; ++b) {
+    // The control codes (0x00-0x1F, 0x80-0x9F) are the bytes whose low seven bits are below a
+    // blank.
+    if ((b & 0x7F) < kSpace) continue;
+    kinds[b] = kStandsBehind;
+    if (b != kQuote && b != kShiftedSpace) kinds[b] |= kStandsInside;
+  }
+  return kinds;
+}
+
+constexpr std::array<std::uint8_t, 256> kNameByteKinds = MakeNameByteKinds();
+
+// The GEOS file type of the entry whose offset 0x03 is the current position, which is restored;
+// -1 past the end of the image.
+int ReadGeosType(DiskImage& image) {
   const std::int64_t back = image.Position();
   image.SeekBy(kToGeosType);
   const int geos_type = image.ReadByte();
   image.SeekTo(back);
+  return geos_type;
+}
+
+std::string_view GeosTypeNameOf(int geos_type) {
   if (geos_type < 0 || geos_type >= static_cast<int>(kGeosTypeNames.size())) return kNotGeos;
   return kGeosTypeNames[static_cast<std::size_t>(geos_type)];
+}
+
+}  // namespace
+
+std::string_view GeosTypeName(DiskImage& image) {
+  return GeosTypeNameOf(ReadGeosType(image));
 }
 
 void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
@@ -122,21 +150,51 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   return end_of_listing;
 }
 
+std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
+  // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
+  // them as it is, the quotes, the name, the padding behind the closing quote as blanks.
+  out[0] = static_cast<char>(kQuote);
+  std::size_t k = 0;
+  while (k < 16 && (kNameByteKinds[name[k]] & kStandsInside) != 0) {
+    out[k + 1] = static_cast<char>(name[k]);
+    ++k;
+  }
+  if (k == 16) {  // no padding: the closing quote in column 17
+    out[17] = static_cast<char>(kQuote);
+    return 18;
+  }
+  if (name[k] != kShiftedSpace) return 0;
+  out[++k] = static_cast<char>(kQuote);
+  for (; k < 16; ++k) {
+    if ((kNameByteKinds[name[k]] & kStandsBehind) == 0) return 0;
+    out[k + 1] = static_cast<char>(name[k] & 0x7F);
+  }
+  out[17] = static_cast<char>(kSpace);
+  return 18;
+}
+
+std::size_t ComposeBlockCount(int blocks, char* out) {
+  // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
+  const int digits = blocks >= 10000  ? 5
+                     : blocks >= 1000 ? 4
+                     : blocks >= 100  ? 3
+                     : blocks >= 10   ? 2
+                                      : 1;
+  const int width = std::max(digits, 3) + 2;
+  int rest = blocks;
+  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
+    out[i] = static_cast<char>('0' + rest % 10);
+  }
+  for (int i = digits; i < width; ++i) out[i] = ' ';
+  return static_cast<std::size_t>(width);
+}
+
 void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
   // Low byte first; bytes beyond the end of the image read as zero.
   std::array<std::uint8_t, 2> size{};
   image.ReadBytes(size);
   // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
-  const int n = size[0] + 256 * size[1];
-  const int digits = n >= 10000 ? 5 : n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
-  const int width = std::max(digits, 3) + 2;
-  char* const columns = text.data();
-  int rest = n;
-  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
-    columns[i] = static_cast<char>('0' + rest % 10);
-  }
-  std::fill(columns + digits, columns + width, ' ');
-  text.resize(static_cast<std::size_t>(width));
+  text.resize(ComposeBlockCount(size[0] + 256 * size[1], text.data()));
 }
 
 bool ComposeFileType(DiskImage& image, LineBuffer& text) {
@@ -147,22 +205,23 @@ bool ComposeFileType(DiskImage& image, LineBuffer& text) {
     return false;
   }
 
+  text.resize(ComposeFileType(type, ReadGeosType(image), text.data()));
+  return true;
+}
+
+std::size_t ComposeFileType(std::uint8_t type, int geos_type, char* out) {
   const int kind = type & 7;
   std::string_view name = kCbmTypeNames[kind];
   if (kind < 5) {
     // A GEOS file lists under its GEOS type. "DEL" (kind 0) is asked as well.
-    const std::string_view geos = GeosTypeName(image);
+    const std::string_view geos = GeosTypeNameOf(geos_type);
     if (geos != kNotGeos) name = geos;
   }
-
-  char* const columns = text.data();
   std::size_t length = 0;
-  if ((type & 0x80) == 0) columns[length++] = '*';  // not closed properly ("splat" file)
-  length =
-      static_cast<std::size_t>(std::copy(name.begin(), name.end(), columns + length) - columns);
-  if ((type & 0x40) != 0) columns[length++] = '<';  // locked
-  text.resize(length);
-  return true;
+  if ((type & 0x80) == 0) out[length++] = '*';  // not closed properly ("splat" file)
+  for (const char c : name) out[length++] = c;
+  if ((type & 0x40) != 0) out[length++] = '<';  // locked
+  return length;
 }
 
 }  // namespace quillane
