@@ -143,8 +143,8 @@ bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingL
   b.type.resize(ComposeFileType(type, raw[kEntryGeosType], type_text));
   // An unclosed file's "*" takes the place of the separating blank.
   if (type_text[0] != '*') row[length++] = ' ';
-  std::copy_n(type_text, b.type.size(), row + length);
-  b.row.resize(length + b.type.size());
+  for (const char c : b.type.view()) row[length++] = c;
+  b.row.resize(length);
   list.Entry(EntryFactsOf(raw, b.type.view()));
   list.Append({b.row.view(), {}});
   return false;
