@@ -40,7 +40,6 @@ constexpr std::size_t kScreenLineBytes = kScreenWidth / 8;
 struct EntryBuffers {
   LineBuffer type;
   LineBuffer name;
-  LineBuffer blocks;
   LineBuffer shown;
   LineBuffer row;
 };
@@ -101,27 +100,26 @@ void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
 }
 
 // The row of an entry whose name LIST changes as it prints it, or which ends the listing,
-// appended unless the entry is not listed. True when the entry ends the listing.
-bool AppendEmulatedEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingList& list) {
-  image.SeekTo(entry + std::int64_t{kEntryType});
-  if (!ComposeFileType(image, b.type)) return false;  // "SCR": a scratched or never used entry
-  image.SeekTo(entry + std::int64_t{kEntryName});
-  const bool end_of_listing = ComposeQuotedName(image, b.name);
-  image.SeekTo(entry + std::int64_t{kEntryBlocks});
-  ComposeBlockCount(image, b.blocks);
+// appended unless the name starts with a zero byte. The row holds the block count, its first
+// blocks_length bytes; b.type the type text. True when the entry ends the listing.
+bool AppendEmulatedEntry(const EntryBytes& raw, std::size_t blocks_length, EntryBuffers& b,
+                         ListingList& list) {
+  std::array<std::uint8_t, 16> name{};
+  std::copy_n(raw.begin() + kEntryName, name.size(), name.begin());
+  const bool end_of_listing = ComposeQuotedName(name, b.name);
   if (b.name.size() < 2) return false;  // the name starts with a zero byte
 
   ReverseMap::Row bits{};
-  const std::size_t prefix_length = EmulateListLine(bits, b.name.view(), b.blocks.view(), b.shown);
-  b.row.clear();
-  b.row.append(b.blocks.view().substr(0, prefix_length));
+  const std::string_view blocks(b.row.data(), blocks_length);
+  const std::size_t prefix_length = EmulateListLine(bits, b.name.view(), blocks, b.shown);
+  b.row.resize(prefix_length);  // deletes may have eaten into the block count
   b.row.append(b.shown.view());
   if (!end_of_listing) {
     // An unclosed file's "*" takes the place of the separating blank.
     if (!b.type.view().starts_with('*')) b.row.push_back(' ');
     b.row.append(b.type.view());
   }
-  list.Entry(EntryFactsOf(ReadEntryBytes(image, entry), b.type.view()));
+  list.Entry(EntryFactsOf(raw, b.type.view()));
   list.Append({b.row.view(), bits});
   return end_of_listing;
 }
@@ -134,15 +132,14 @@ bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingL
   const std::uint8_t type = raw[kEntryType];
   if (type == 0) return false;  // "SCR": a scratched or never used entry
 
+  b.type.resize(ComposeFileType(type, raw[kEntryGeosType], b.type.data()));
   char* const row = b.row.data();
   std::size_t length = ComposeBlockCount(BlockCountOf(raw), row);
   const std::size_t name_length = ComposePlainName(raw.data() + kEntryName, row + length);
-  if (name_length == 0) return AppendEmulatedEntry(image, entry, b, list);
+  if (name_length == 0) return AppendEmulatedEntry(raw, length, b, list);
   length += name_length;
-  char* const type_text = b.type.data();
-  b.type.resize(ComposeFileType(type, raw[kEntryGeosType], type_text));
   // An unclosed file's "*" takes the place of the separating blank.
-  if (type_text[0] != '*') row[length++] = ' ';
+  if (!b.type.view().starts_with('*')) row[length++] = ' ';
   for (const char c : b.type.view()) row[length++] = c;
   b.row.resize(length);
   list.Entry(EntryFactsOf(raw, b.type.view()));

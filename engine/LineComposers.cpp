@@ -151,7 +151,10 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   // Bytes beyond the end of the image read as zero.
   std::array<std::uint8_t, 16> name{};
   image.ReadBytes(name);
+  return ComposeQuotedName(name, text);
+}
 
+bool ComposeQuotedName(const std::array<std::uint8_t, 16>& name, LineBuffer& text) {
   // The opening quote, 16 name columns and the closing column.
   static_assert(LineBuffer::kCapacity >= 18);
   char* const columns = text.data();

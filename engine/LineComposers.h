@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -20,6 +21,8 @@ void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text);
 // The quoted file name, read from the current position (entry offset 0x05). All 16 name bytes
 // are read, whatever they hold. Returns EndOfListing: three zero bytes in a row in the name.
 bool ComposeQuotedName(DiskImage& image, LineBuffer& text);
+// The same of the 16 name bytes in hand.
+bool ComposeQuotedName(const std::array<std::uint8_t, 16>& name, LineBuffer& text);
 
 // The block count, two bytes low first at the current position, formatted "%-3i  ".
 void ComposeBlockCount(DiskImage& image, LineBuffer& text);
