@@ -57,10 +57,15 @@ TEST(ComposeQuotedName, Cases) {
     const char* bytes;  // from entry offset 0x05 on; the rest of the name stays 0xA0
     std::string text;
     bool end_of_listing;
+    bool plain = false;  // LIST prints the text as it is: ComposePlainName gives it too
   } cases[] = {
-      {"", "\"\"" + std::string(16, ' '), false},
-      {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false},
-      {"AB{A0}{C1}{C2}", "\"AB\"AB" + std::string(12, ' '), false},  // bit 7 lost behind
+      {"", "\"\"" + std::string(16, ' '), false, true},
+      {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false, true},
+      {"AB{A0}{C1}{C2}", "\"AB\"AB" + std::string(12, ' '), false, true},  // bit 7 lost behind
+      {"A{A0}\"", "\"A\"\"" + std::string(14, ' '), false, true},
+      {"{FF}{A2}{20}", Bytes("\"{FF}{A2} \"") + std::string(13, ' '), false, true},
+      {"A{1F}", Bytes("\"A{1F}\"") + std::string(14, ' '), false},
+      {"A{A0}{9F}", Bytes("\"A\"{1F}") + std::string(14, ' '), false},
       {"A{A0}{8D}{92}{12}", Bytes("\"A\"{0D}{12}{12}") + std::string(12, ' '), false},
       {"AB\"CD{C1}", "\"AB\"CDA" + std::string(11, ' '), false},  // its own quote closes
       {"A\"\"{A0}", "\"A\"\"" + std::string(14, ' '), false},
@@ -84,6 +89,12 @@ TEST(ComposeQuotedName, Cases) {
     LineBuffer text;
     EXPECT_EQ(ComposeQuotedName(image, text), c.end_of_listing) << c.bytes;
     EXPECT_EQ(text.view(), c.text) << c.bytes;
+    std::array<std::uint8_t, 16> name{};
+    image.SeekTo(kEntry + 5);
+    image.ReadBytes(name);
+    std::array<char, 18> plain{};
+    const std::size_t length = ComposePlainName(name.data(), plain.data());
+    EXPECT_EQ(std::string_view(plain.data(), length), c.plain ? c.text : "") << c.bytes;
   }
 }
 
