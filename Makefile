@@ -12,7 +12,7 @@ CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 CORPUS     ?= $(abspath ../shared/corpus)
 CORPUS_ENV := $(if $(wildcard $(CORPUS)),QL_CORPUS_DIR=$(CORPUS))
 
-.PHONY: all bootstrap configure build run test test-asan format format-check fuzz bench charset-sheet clean
+.PHONY: all bootstrap configure build run test test-asan package format format-check fuzz bench charset-sheet clean
 
 all: build
 
@@ -33,6 +33,10 @@ run: build
 test: build
 	cd $(BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 	@$(MAKE) --no-print-directory test-asan
+
+# The Debian package of both programs: $(BUILD)/quillane-light_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # The engine, the command-line lister and their tests again, under ASan and UBSan.
 test-asan: bootstrap

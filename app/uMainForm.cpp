@@ -15,6 +15,8 @@
 #include "DialogLook.h"
 #include "FileBrowser.h"
 #include "FormSizes.h"
+#include "ImageDrop.h"
+#include "ListingActions.h"
 #include "ListingDelegate.h"
 #include "ListingModel.h"
 #include "ListingView.h"
@@ -72,6 +74,9 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   delegate_ = new ListingDelegate([upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
   ui_->ListBox1->setModel(listing_);
   ui_->ListBox1->SetListingDelegate(delegate_);
+  new ListingActions(
+      ui_->ListBox1, listing_, [upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
+  new ImageDrop(this, [this](const QString& path) { FileListBox1Click(path); });
   connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton1Click();
   });

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "Charset.h"
+#include "ListingPicture.h"
+
+class ListingListBox;
+class ListingModel;
+class QMenu;
+
+// What the user can do with the listing besides reading it: zoom the cells, copy rows to the
+// clipboard as text and as a picture, save them as a PNG file.
+//
+// Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+0 anywhere in the window and Ctrl+wheel over the listing
+// make the cells 1 to 4 times the side the window chose at start; when the 40 columns of a C64
+// screen line no longer fit, the window grows wider, as far as the screen allows. The zoom is
+// not kept between runs.
+//
+// Copy and save take the selected rows, or every row when none is selected. Ctrl+C in the
+// listing puts one clipboard entry holding both the Unicode text (the mapping of the terminal
+// lister, in the character set shown) and a PNG picture at the cell size shown; the context
+// menu copies either form alone or saves the picture.
+//
+// `upper_chosen` tells whether "Upper/Graphics" is the character set shown, as for the delegate.
+//
+//   new ListingActions(list, model, [radio] { return radio->isChecked(); }, window);
+class ListingActions : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMinZoom = 1;
+  static constexpr int kMaxZoom = 4;
+
+  ListingActions(ListingListBox* list, const ListingModel* model,
+                 std::function<bool()> upper_chosen, QObject* parent = nullptr);
+
+  // Clamped to 1-4; the cell side becomes the start side times the zoom.
+  void SetZoom(int zoom);
+
+  // Puts the rows on the clipboard as one entry: their text, their picture as PNG, or both.
+  void Copy(bool with_text, bool with_picture) const;
+  // Writes the picture as PNG; false when there is nothing to save or the file cannot be
+  // written.
+  bool SavePicture(const QString& path) const;
+  // Asks for a file name with the toolkit's file dialog, then saves; a failure is told.
+  void SaveAs() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  quillane::Charset Charset() const;
+  // The rows copy and save take, as the terminal lister prints them: each ends in a line break.
+  QString RowsText() const;
+  // The rows at the cell size shown; empty when there are none.
+  quillane::RgbImage RowsPicture() const;
+  void KeepColumnsInView();
+  void ShowMenu(const QPoint& at);
+
+  ListingListBox* list_;
+  const ListingModel* model_;
+  std::function<bool()> upper_chosen_;
+  QMenu* menu_;
+  int zoom_ = 1;
+  int wheel_angle_ = 0;  // eighths of a degree not yet turned into a zoom step
+};
