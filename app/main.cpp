@@ -5,7 +5,6 @@
 #include "ApplicationTitle.h"
 #include "CommandLineImage.h"
 #include "QtFontPlatform.h"
-#include "uAbout.h"
 #include "uMainForm.h"
 
 int main(int argc, char** argv) {
@@ -19,8 +18,6 @@ int main(int argc, char** argv) {
 
   QtFontPlatform font_platform;
   TfMainForm fMainForm(font_platform, QCoreApplication::applicationDirPath());
-  TfAbout fAbout(&fMainForm);
-  fMainForm.SetAbout(&fAbout);
   fMainForm.SetArguments(CommandLine(argv, argv + argc));
   fMainForm.show();
   return application.exec();

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeySequence>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QShowEvent>
@@ -48,7 +50,10 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   ui_->setupUi(this);
   ApplyDialogFont(*this);
   setWindowTitle(QString::fromLatin1(ApplicationTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/quillane-light.png")));
+  // Read as PNG only: left to guess, the reader would load every image-format plug-in first.
+  QImageReader icon(QStringLiteral(":/quillane-light.png"), "png");
+  icon.setAutoDetectImageFormat(false);
+  setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
 
   // The platform's windows have no system menu a program can extend, so "About..." is a
   // button at the right end of the bottom strip, also on F1.
@@ -84,10 +89,6 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
     if (checked) RadioButton2Click();
   });
 
-  browser_ = new FileBrowser(ui_->DriveComboBox1, ui_->DirectoryListBox1, ui_->FileListBox1, this);
-  connect(browser_, &FileBrowser::FileSelected, this, &TfMainForm::FileListBox1Click);
-  browser_->SetFolder(QDir::currentPath());
-
   // The layout's pixel sizes grow with the text. The browser pane keeps its width when the
   // window grows; the listing takes the rest.
   const double scale = DesignScale(*this);
@@ -106,6 +107,29 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
 
 TfMainForm::~TfMainForm() = default;
 
+// The first frame shows the browser pane empty: the drives, the folder tree and the file list
+// are read right after it, or earlier when something asks for the browser.
+FileBrowser* TfMainForm::Browser() {
+  if (browser_ == nullptr) {
+    browser_ =
+        new FileBrowser(ui_->DriveComboBox1, ui_->DirectoryListBox1, ui_->FileListBox1, this);
+    connect(browser_, &FileBrowser::FileSelected, this, &TfMainForm::FileListBox1Click);
+    browser_->SetFolder(QDir::currentPath());
+  }
+  return browser_;
+}
+
+TfAbout* TfMainForm::About() {
+  if (!fAbout_) fAbout_ = new TfAbout(this);
+  return fAbout_;
+}
+
+void TfMainForm::customEvent(QEvent* event) {
+  if (event->type() != kAfterFirstFrameEvent) return;
+  Browser();
+  About();
+}
+
 void TfMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shown_) {
@@ -122,6 +146,9 @@ bool TfMainForm::eventFilter(QObject* watched, QEvent* event) {
       windowHandle()->isExposed()) {
     list_when_exposed_ = false;
     QMetaObject::invokeMethod(this, &TfMainForm::ListCommandLineImage, Qt::QueuedConnection);
+    // What the first frame does not need comes after the listing, or behind the prompt that
+    // the listing raises.
+    QCoreApplication::postEvent(this, new QEvent(kAfterFirstFrameEvent), Qt::LowEventPriority);
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -149,10 +176,13 @@ void TfMainForm::FormShow() {
   if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
 }
 
-// The list is still empty here: nothing has been listed yet.
+// The list is still empty here: nothing has been listed yet. The listing is painted at once,
+// before the browser pane is filled.
 void TfMainForm::ListCommandLineImage() {
   const std::string image = CommandLineImage(arguments_);
-  if (!image.empty()) ListImage(image);
+  if (image.empty()) return;
+  ListImage(image);
+  ui_->ListBox1->RepaintNow();
 }
 
 void TfMainForm::FileListBox1Click(const QString& path) {
@@ -188,7 +218,7 @@ void TfMainForm::RadioButton2Click() {
 }
 
 void TfMainForm::AboutClick() {
-  if (fAbout_) fAbout_->exec();
+  About()->exec();
 }
 
 // Nothing is saved: no window position, folder, selection or character set.

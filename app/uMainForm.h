@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -36,7 +37,8 @@ class TfMainForm : public QWidget {
   TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent = nullptr);
   ~TfMainForm() override;
 
-  // The About box that the "About..." command shows (fAbout, created after this window).
+  // The About box that the "About..." command shows (fAbout). Unless one is set, the window
+  // builds its own right after its first frame, which does not need it.
   void SetAbout(TfAbout* about) { fAbout_ = about; }
   // The command line FormShow looks at, byte for byte; none unless set.
   void SetArguments(const CommandLine& arguments) { arguments_ = arguments; }
@@ -59,14 +61,20 @@ class TfMainForm : public QWidget {
   const CharsetFonts& Fonts() const { return fonts_; }
   ListingModel* Listing() const { return listing_; }
   ListingDelegate* Delegate() const { return delegate_; }
-  FileBrowser* Browser() const { return browser_; }
+  // The browser pane, built and started in the current folder on first use, at the latest
+  // right after the window's first frame.
+  FileBrowser* Browser();
 
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void customEvent(QEvent* event) override;
 
  private:
+  static constexpr QEvent::Type kAfterFirstFrameEvent = QEvent::User;
+
+  TfAbout* About();
   int DotsPerInch() const;
   void ListCommandLineImage();
   void ListImage(const std::string& path);

@@ -44,7 +44,15 @@ void ListingDelegate::SetCellSize(int side) {
 
 void ListingDelegate::SetBaseFont(const QFont& font) {
   base_font_ = font;
-  RefreshFonts();
+  // The faces take little from the list's font; when they come out the same, the prepared
+  // glyphs stay.
+  for (const quillane::Charset charset :
+       {quillane::Charset::UpperLower, quillane::Charset::UpperGraphics}) {
+    if (quillane::CharsetCellFont(charset, side_).resolve(font) != FaceOf(charset).font) {
+      RefreshFonts();
+      return;
+    }
+  }
 }
 
 void ListingDelegate::RefreshFonts() {

@@ -63,6 +63,7 @@ void ListingListBox::SetItemHeight(int height) {
 }
 
 void ListingListBox::RepaintNow() {
+  executeDelayedItemsLayout();
   viewport()->repaint();
 }
 

@@ -27,7 +27,8 @@ class ListingListBox : public QListView {
   void SetItemHeight(int height);
   int ItemHeight() const { return item_height_; }
 
-  // Paints every visible row before returning, as after a character-set switch.
+  // Paints every visible row before returning, as after a character-set switch; rows just
+  // added are laid out first.
   void RepaintNow();
 
  protected:

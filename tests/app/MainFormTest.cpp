@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QListView>
@@ -89,6 +90,8 @@ TEST(MainForm, StartsSwitchesShowsAboutAndRemovesTheFontOnceAtClose) {
   w.form.show();
   w.form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
+  // The drives are read after the first frame.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.Child<QComboBox>("DriveComboBox1")->count() > 0; }));
   PaintCounter counter;
   w.form.findChild<ListingListBox*>()->viewport()->installEventFilter(&counter);
   w.Child("RadioButton2")->click();
