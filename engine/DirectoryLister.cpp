@@ -21,12 +21,12 @@ namespace {
 // sector), then 8 entries of 32 bytes, entry k at 32k.
 constexpr std::int64_t kLinkTrack = 0x00;
 constexpr int kEntriesPerSector = 8;
-constexpr std::int64_t kEntrySize = 32;
+constexpr std::size_t kEntrySize = 32;
 // Fields of an entry, as offsets from its start.
-constexpr std::int64_t kEntryType = 0x02;
-constexpr std::int64_t kEntryName = 0x05;  // behind the file's first track and sector
-constexpr std::int64_t kEntryGeosType = 0x18;
-constexpr std::int64_t kEntryBlocks = 0x1E;
+constexpr std::size_t kEntryType = 0x02;
+constexpr std::size_t kEntryName = 0x05;  // behind the file's first track and sector
+constexpr std::size_t kEntryGeosType = 0x18;
+constexpr std::size_t kEntryBlocks = 0x1E;  // low byte first
 
 // 36 sectors of 8 entries: the 288 files a C64 directory may list here.
 constexpr int kMaxDirectorySectors = 36;
@@ -40,10 +40,13 @@ constexpr std::size_t kScreenLineBytes = kScreenWidth / 8;
 struct EntryBuffers {
   LineBuffer type;
   LineBuffer name;
-  LineBuffer blocks;
   LineBuffer shown;
   LineBuffer row;
 };
+
+int BlockCountOf(const std::array<std::uint8_t, kEntrySize>& raw) {
+  return raw[kEntryBlocks] + 256 * raw[kEntryBlocks + 1];
+}
 
 // The stored bytes behind the header, for a list that catalogues them.
 HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
@@ -57,15 +60,22 @@ HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
   return facts;
 }
 
-// The stored fields of the entry at offset entry, read in one run of 32 bytes.
-EntryFacts ReadEntryFacts(DiskImage& image, std::int64_t entry, std::string_view type_text) {
-  std::array<std::uint8_t, kEntrySize> raw{};
+// An entry's 32 bytes, read in one run; bytes beyond the end of the image read as zero.
+using EntryBytes = std::array<std::uint8_t, kEntrySize>;
+
+EntryBytes ReadEntryBytes(DiskImage& image, std::int64_t entry) {
+  EntryBytes raw{};
   image.SeekTo(entry);
   image.ReadBytes(raw);
+  return raw;
+}
+
+// The stored fields of an entry.
+EntryFacts EntryFactsOf(const EntryBytes& raw, std::string_view type_text) {
   EntryFacts facts;
   facts.type_byte = raw[kEntryType];
   facts.geos_type = raw[kEntryGeosType];
-  facts.blocks = raw[kEntryBlocks] + 256 * raw[kEntryBlocks + 1];
+  facts.blocks = BlockCountOf(raw);
   std::copy_n(raw.begin() + kEntryName, facts.name.size(), facts.name.begin());
   facts.type_text = type_text;
   return facts;
@@ -89,30 +99,52 @@ void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
   }
 }
 
-// The row of the entry at offset `entry`, appended unless the entry is not listed. True when
-// the entry ends the listing.
-bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingList& list) {
-  image.SeekTo(entry + kEntryType);
-  if (!ComposeFileType(image, b.type)) return false;  // "SCR": a scratched or never used entry
-  image.SeekTo(entry + kEntryName);
-  const bool end_of_listing = ComposeQuotedName(image, b.name);
-  image.SeekTo(entry + kEntryBlocks);
-  ComposeBlockCount(image, b.blocks);
+// The row of an entry whose name LIST changes as it prints it, or which ends the listing,
+// appended unless the name starts with a zero byte. The row holds the block count, its first
+// blocks_length bytes; b.type the type text. True when the entry ends the listing.
+bool AppendEmulatedEntry(const EntryBytes& raw, std::size_t blocks_length, EntryBuffers& b,
+                         ListingList& list) {
+  std::array<std::uint8_t, 16> name{};
+  std::copy_n(raw.begin() + kEntryName, name.size(), name.begin());
+  const bool end_of_listing = ComposeQuotedName(name, b.name);
   if (b.name.size() < 2) return false;  // the name starts with a zero byte
 
   ReverseMap::Row bits{};
-  const std::size_t prefix_length = EmulateListLine(bits, b.name.view(), b.blocks.view(), b.shown);
-  b.row.clear();
-  b.row.append(b.blocks.view().substr(0, prefix_length));
+  const std::string_view blocks(b.row.data(), blocks_length);
+  const std::size_t prefix_length = EmulateListLine(bits, b.name.view(), blocks, b.shown);
+  b.row.resize(prefix_length);  // deletes may have eaten into the block count
   b.row.append(b.shown.view());
   if (!end_of_listing) {
     // An unclosed file's "*" takes the place of the separating blank.
     if (!b.type.view().starts_with('*')) b.row.push_back(' ');
     b.row.append(b.type.view());
   }
-  list.Entry(ReadEntryFacts(image, entry, b.type.view()));
+  list.Entry(EntryFactsOf(raw, b.type.view()));
   list.Append({b.row.view(), bits});
   return end_of_listing;
+}
+
+// The row of the entry at offset `entry`, appended unless the entry is not listed. True when
+// the entry ends the listing. Most names are printable bytes padded with 0xA0: their row is
+// composed straight from the entry's bytes, with nothing reversed.
+bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingList& list) {
+  const EntryBytes raw = ReadEntryBytes(image, entry);
+  const std::uint8_t type = raw[kEntryType];
+  if (type == 0) return false;  // "SCR": a scratched or never used entry
+
+  b.type.resize(ComposeFileType(type, raw[kEntryGeosType], b.type.data()));
+  char* const row = b.row.data();
+  std::size_t length = ComposeBlockCount(BlockCountOf(raw), row);
+  const std::size_t name_length = ComposePlainName(raw.data() + kEntryName, row + length);
+  if (name_length == 0) return AppendEmulatedEntry(raw, length, b, list);
+  length += name_length;
+  // An unclosed file's "*" takes the place of the separating blank.
+  if (!b.type.view().starts_with('*')) row[length++] = ' ';
+  for (const char c : b.type.view()) row[length++] = c;
+  b.row.resize(length);
+  list.Entry(EntryFactsOf(raw, b.type.view()));
+  list.Append({b.row.view(), {}});
+  return false;
 }
 
 std::string BlocksFreeRow(int free_blocks) {
@@ -164,7 +196,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
     }
 
     for (int k = 0; k < kEntriesPerSector; ++k) {
-      if (AppendEntry(image, current + kEntrySize * k, buffers, list)) {
+      if (AppendEntry(image, current + std::int64_t{kEntrySize} * k, buffers, list)) {
         list.End(WalkEnd::EndMarker, free_blocks);
         return;
       }

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
 
 #include "BamSector.h"
 
@@ -26,6 +29,12 @@ constexpr std::array<std::string_view, 15> kGeosTypeNames{"non", "BAS", "ASS", "
                                                           "DAC", "APP", "DOC", "FON", "PRN",
                                                           "INP", "DRV", "BOO", "TMP", "AUT"};
 constexpr std::string_view kNotGeos = "non";
+// Every type name has three letters.
+constexpr std::size_t kTypeNameLength = 3;
+static_assert(std::all_of(kCbmTypeNames.begin(), kCbmTypeNames.end(),
+                          [](std::string_view n) { return n.size() == kTypeNameLength; }));
+static_assert(std::all_of(kGeosTypeNames.begin(), kGeosTypeNames.end(),
+                          [](std::string_view n) { return n.size() == kTypeNameLength; }));
 
 // Composers take a read past the end of the image for a zero byte: it ends a text, and it never
 // turns into a visible byte.
@@ -39,16 +48,72 @@ std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
 }
 
-// The GEOS type name of the entry whose offset 0x03 is the current position, which is restored.
-}  // namespace
+// Eight name bytes held in one word, byte i in bits 8i-8i+7, for tests of all eight at once.
+using ByteLanes = std::uint64_t;
+constexpr ByteLanes kLowBits = 0x0101010101010101;
 
-std::string_view GeosTypeName(DiskImage& image) {
+constexpr ByteLanes LoadLanes(const std::uint8_t* bytes) {
+  if (!std::is_constant_evaluated() && std::endian::native == std::endian::little) {
+    ByteLanes lanes;
+    std::memcpy(&lanes, bytes, sizeof lanes);
+    return lanes;
+  }
+  ByteLanes lanes = 0;
+  for (int i = 0; i < 8; ++i) lanes |= ByteLanes{bytes[i]} << (8 * i);
+  return lanes;
+}
+
+void StoreLanes(ByteLanes lanes, char* out) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, &lanes, sizeof lanes);
+    return;
+  }
+  for (int i = 0; i < 8; ++i) out[i] = static_cast<char>(lanes >> (8 * i));
+}
+
+// Bit 7 of each lane set where the lane holds b, and nowhere else.
+constexpr ByteLanes LanesEqual(ByteLanes lanes, std::uint8_t b) {
+  const ByteLanes x = lanes ^ (kLowBits * b);
+  return ~(((x & (kLowBits * 0x7F)) + kLowBits * 0x7F) | x | (kLowBits * 0x7F));
+}
+
+// Bit 7 of each lane set where the lane holds a control code (0x00-0x1F, 0x80-0x9F): bits 5
+// and 6 both clear.
+constexpr ByteLanes ControlLanes(ByteLanes lanes) {
+  return (~((lanes << 1) | (lanes << 2)) & (kLowBits * 0x80));
+}
+
+// All lanes below the lowest flagged one (bit 7 set); all eight when none is flagged.
+constexpr ByteLanes LanesBefore(ByteLanes flags) {
+  if (flags == 0) return ~ByteLanes{0};
+  return ((flags & (~flags + 1)) >> 7) - 1;
+}
+
+static_assert(LanesBefore(0x0000800000800000) == 0x0000000000FFFF);
+static_assert(ControlLanes(LoadLanes(std::array<std::uint8_t, 8>{0x00, 0x1F, 0x20, 0x7F, 0x80, 0x9F,
+                                                                 0xA0, 0xFF}
+                                         .data())) == 0x0000808000008080);
+static_assert(LanesEqual(0x22A0A022A2A00022, kQuote) == 0x8000008000000080);
+
+// The GEOS file type of the entry whose offset 0x03 is the current position, which is restored;
+// -1 past the end of the image.
+int ReadGeosType(DiskImage& image) {
   const std::int64_t back = image.Position();
   image.SeekBy(kToGeosType);
   const int geos_type = image.ReadByte();
   image.SeekTo(back);
+  return geos_type;
+}
+
+std::string_view GeosTypeNameOf(int geos_type) {
   if (geos_type < 0 || geos_type >= static_cast<int>(kGeosTypeNames.size())) return kNotGeos;
   return kGeosTypeNames[static_cast<std::size_t>(geos_type)];
+}
+
+}  // namespace
+
+std::string_view GeosTypeName(DiskImage& image) {
+  return GeosTypeNameOf(ReadGeosType(image));
 }
 
 void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
@@ -86,7 +151,10 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   // Bytes beyond the end of the image read as zero.
   std::array<std::uint8_t, 16> name{};
   image.ReadBytes(name);
+  return ComposeQuotedName(name, text);
+}
 
+bool ComposeQuotedName(const std::array<std::uint8_t, 16>& name, LineBuffer& text) {
   // The opening quote, 16 name columns and the closing column.
   static_assert(LineBuffer::kCapacity >= 18);
   char* const columns = text.data();
@@ -122,21 +190,58 @@ bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
   return end_of_listing;
 }
 
+std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
+  // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
+  // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
+  // bytes are tested and copied eight at a time.
+  const ByteLanes low = LoadLanes(name);
+  const ByteLanes high = LoadLanes(name + 8);
+  if ((ControlLanes(low) | ControlLanes(high)) != 0) return 0;
+  // The first padding byte becomes the closing quote; the lanes before it are inside the quotes,
+  // where a quote of the name's own would close them early.
+  const ByteLanes padding_low = LanesEqual(low, kShiftedSpace);
+  const ByteLanes padding_high = LanesEqual(high, kShiftedSpace);
+  const ByteLanes inside_low = LanesBefore(padding_low);
+  const ByteLanes inside_high = padding_low != 0 ? 0 : LanesBefore(padding_high);
+  if (((LanesEqual(low, kQuote) & inside_low) | (LanesEqual(high, kQuote) & inside_high)) != 0) {
+    return 0;
+  }
+  // Behind the closing quote every byte loses bit 7.
+  constexpr ByteLanes kSevenBits = kLowBits * 0x7F;
+  StoreLanes(low & (inside_low | kSevenBits), out + 1);
+  StoreLanes(high & (inside_high | kSevenBits), out + 9);
+  const int closing = padding_low != 0    ? std::countr_zero(padding_low) / 8
+                      : padding_high != 0 ? 8 + std::countr_zero(padding_high) / 8
+                                          : 16;
+  out[0] = static_cast<char>(kQuote);
+  out[closing + 1] = static_cast<char>(kQuote);
+  // Column 17: a blank behind the closing quote, or the closing quote itself.
+  if (closing < 16) out[17] = static_cast<char>(kSpace);
+  return 18;
+}
+
+std::size_t ComposeBlockCount(int blocks, char* out) {
+  // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
+  const int digits = blocks >= 10000  ? 5
+                     : blocks >= 1000 ? 4
+                     : blocks >= 100  ? 3
+                     : blocks >= 10   ? 2
+                                      : 1;
+  const int width = std::max(digits, 3) + 2;
+  std::memcpy(out, "       ", 7);  // the widest count: five digits and two blanks
+  int rest = blocks;
+  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
+    out[i] = static_cast<char>('0' + rest % 10);
+  }
+  return static_cast<std::size_t>(width);
+}
+
 void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
   // Low byte first; bytes beyond the end of the image read as zero.
   std::array<std::uint8_t, 2> size{};
   image.ReadBytes(size);
   // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
-  const int n = size[0] + 256 * size[1];
-  const int digits = n >= 10000 ? 5 : n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
-  const int width = std::max(digits, 3) + 2;
-  char* const columns = text.data();
-  int rest = n;
-  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
-    columns[i] = static_cast<char>('0' + rest % 10);
-  }
-  std::fill(columns + digits, columns + width, ' ');
-  text.resize(static_cast<std::size_t>(width));
+  text.resize(ComposeBlockCount(size[0] + 256 * size[1], text.data()));
 }
 
 bool ComposeFileType(DiskImage& image, LineBuffer& text) {
@@ -147,22 +252,23 @@ bool ComposeFileType(DiskImage& image, LineBuffer& text) {
     return false;
   }
 
+  text.resize(ComposeFileType(type, ReadGeosType(image), text.data()));
+  return true;
+}
+
+std::size_t ComposeFileType(std::uint8_t type, int geos_type, char* out) {
   const int kind = type & 7;
   std::string_view name = kCbmTypeNames[kind];
-  if (kind < 5) {
-    // A GEOS file lists under its GEOS type. "DEL" (kind 0) is asked as well.
-    const std::string_view geos = GeosTypeName(image);
-    if (geos != kNotGeos) name = geos;
+  // A GEOS file lists under its GEOS type. "DEL" (kind 0) is asked as well.
+  if (kind < 5 && geos_type > 0 && geos_type < static_cast<int>(kGeosTypeNames.size())) {
+    name = kGeosTypeNames[static_cast<std::size_t>(geos_type)];
   }
-
-  char* const columns = text.data();
   std::size_t length = 0;
-  if ((type & 0x80) == 0) columns[length++] = '*';  // not closed properly ("splat" file)
-  length =
-      static_cast<std::size_t>(std::copy(name.begin(), name.end(), columns + length) - columns);
-  if ((type & 0x40) != 0) columns[length++] = '<';  // locked
-  text.resize(length);
-  return true;
+  if ((type & 0x80) == 0) out[length++] = '*';  // not closed properly ("splat" file)
+  static_assert(kGeosTypeNames[0] == kNotGeos);
+  for (std::size_t i = 0; i < kTypeNameLength; ++i) out[length++] = name[i];
+  if ((type & 0x40) != 0) out[length++] = '<';  // locked
+  return length;
 }
 
 }  // namespace quillane

@@ -60,9 +60,12 @@ TEST(ComposeQuotedName, Cases) {
     const char* bytes;  // from entry offset 0x05 on; the rest of the name stays 0xA0
     std::string text;
     bool end_of_listing;
+    bool plain = false;  // LIST prints the text as it is: ComposePlainName gives it too
   } cases[] = {// clang-format off
-      {"", Pad("\"\""), false}, {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false},
-      {"AB{A0}{C1}{C2}", Pad("\"AB\"AB"), false}, {"A{A0}{8D}{92}{12}", Pad(Bytes("\"A\"{0D}{12}{12}")), false},
+      {"", Pad("\"\""), false, true}, {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false, true},
+      {"AB{A0}{C1}{C2}", Pad("\"AB\"AB"), false, true}, {"A{A0}\"", Pad("\"A\"\""), false, true},
+      {"{FF}{A2}{20}", Pad(Bytes("\"{FF}{A2} \"")), false, true}, {"A{1F}", Pad(Bytes("\"A{1F}\"")), false},
+      {"A{A0}{9F}", Pad(Bytes("\"A\"{1F}")), false}, {"A{A0}{8D}{92}{12}", Pad(Bytes("\"A\"{0D}{12}{12}")), false},
       {"AB\"CD{C1}", Pad("\"AB\"CDA"), false}, {"A\"\"{A0}", Pad("\"A\"\""), false},
       {"{12}{8D}{C1}{14}{FF}", Pad(Bytes("\"{12}{8D}{C1}{14}{FF}\"")), false},
       {"AB{A0}{80}", "\"AB\"", false}, {"A{80}{A0}", Pad(Bytes("\"A{80}\"")), false},
@@ -79,6 +82,12 @@ TEST(ComposeQuotedName, Cases) {
     LineBuffer text;
     EXPECT_EQ(ComposeQuotedName(image, text), c.end_of_listing) << c.bytes;
     EXPECT_EQ(text.view(), c.text) << c.bytes;
+    std::array<std::uint8_t, 16> name{};
+    image.SeekTo(kEntry + 5);
+    image.ReadBytes(name);
+    std::array<char, 18> plain{};
+    const std::size_t length = ComposePlainName(name.data(), plain.data());
+    EXPECT_EQ(std::string_view(plain.data(), length), c.plain ? c.text : "") << c.bytes;
   }
 }
 
