@@ -56,12 +56,13 @@ std::string Pad(std::string text) {
 }
 
 TEST(ComposeQuotedName, Cases) {
+  // clang-format off
   const struct {
     const char* bytes;  // from entry offset 0x05 on; the rest of the name stays 0xA0
     std::string text;
     bool end_of_listing;
-    bool plain = false;  // LIST prints the text as it is: ComposePlainName gives it too
-  } cases[] = {// clang-format off
+    bool plain = false;  // ComposePlainName gives the same text (else it declines)
+  } cases[] = {
       {"", Pad("\"\""), false, true}, {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false, true},
       {"AB{A0}{C1}{C2}", Pad("\"AB\"AB"), false, true}, {"A{A0}\"", Pad("\"A\"\""), false, true},
       {"{FF}{A2}{20}", Pad(Bytes("\"{FF}{A2} \"")), false, true}, {"A{1F}", Pad(Bytes("\"A{1F}\"")), false},
