@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <cstdio>
 #include <fstream>
 
 #include "CommandLineImage.h"
@@ -161,6 +162,7 @@ TEST(MainForm, CommandLineImageListedWithItsPromptOverTheShownWindow) {
   w.form.close();
   w.form.close();
   EXPECT_EQ(w.fonts.removed, QStringList{QL_BIN_DIR "/Vexa-Lower.fon"});
+  std::remove(path.c_str());  // QTemporaryDir cannot remove a name that is not UTF-8
 }
 
 }  // namespace
