@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "DialogLook.h"
 #include "Modal.h"
 #include "uFileDialog.h"
 
@@ -26,15 +25,13 @@ int ShowAndDo(TfFileDialog& dialog, const std::function<void()>& whileShown) {
 }
 
 TEST(FileDialog, EachKindShowsItsTextsFocusesTheBoxAndIgnoresEnter) {
-  const struct {
-    int kind;
-    const char *caption, *label, *button1, *button4;  // button4 nullptr: hidden
-  } rows[] = {
+  // clang-format off
+  const struct { int kind; const char *caption, *label, *button1, *button4; } rows[] = {
       {3, "Crosslinked Entry...", "", "List Anyway", "Abort"},
-      {4, "Unsupported Filesize...", "Unsupported Filesize...", "OK", nullptr},
+      {4, "Unsupported Filesize...", "Unsupported Filesize...", "OK", nullptr},  // no Button4
       {6, "Extended BAM could not be detected...",
-       "The Extended BAM could not be detected. Handle this Image as:", "OK", "Cancel"},
-  };
+       "The Extended BAM could not be detected. Handle this Image as:", "OK", "Cancel"}};
+  // clang-format on
   for (const auto& r : rows) {
     SCOPED_TRACE(r.kind);
     TfFileDialog dialog(nullptr, static_cast<quillane::Question>(r.kind));
@@ -63,17 +60,14 @@ TEST(FileDialog, EachKindShowsItsTextsFocusesTheBoxAndIgnoresEnter) {
 // The next showing opens with the box, the file name and the layout as they were left.
 TEST(FileDialog, AnswersGiveTheirResultsAndTheNextShowingKeepsTheBoxOnlyOnGoOnAndTheLayout) {
   enum Way { kButton1, kButton4, kEsc, kCloseBox, kHidden };
-  const struct {
-    int kind;
-    Way way;
-    int result, radio, variant;  // radio: the layout button clicked first (kind 6), 0 none
-  } rows[] = {
-      {3, kButton1, 1, 0, 1},  {3, kButton4, 2, 0, 1}, {3, kEsc, 2, 0, 1},
-      {3, kCloseBox, 2, 0, 1}, {4, kButton1, 1, 0, 1}, {4, kEsc, 1, 0, 1},
-      {4, kCloseBox, 2, 0, 1}, {4, kHidden, 2, 0, 1},  {6, kButton1, 1, 3, 3},
-      {6, kButton1, 1, 4, 4},  {6, kButton4, 2, 2, 2}, {6, kEsc, 2, 1, 1},
-      {6, kCloseBox, 2, 3, 3},
-  };
+  // radio: the layout button clicked first (kind 6), 0 none.
+  // clang-format off
+  const struct { int kind; Way way; int result, radio, variant; } rows[] = {
+      {3, kButton1, 1, 0, 1}, {3, kButton4, 2, 0, 1}, {3, kEsc, 2, 0, 1}, {3, kCloseBox, 2, 0, 1},
+      {4, kButton1, 1, 0, 1}, {4, kEsc, 1, 0, 1}, {4, kCloseBox, 2, 0, 1}, {4, kHidden, 2, 0, 1},
+      {6, kButton1, 1, 3, 3}, {6, kButton1, 1, 4, 4}, {6, kButton4, 2, 2, 2}, {6, kEsc, 2, 1, 1},
+      {6, kCloseBox, 2, 3, 3}};
+  // clang-format on
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << r.kind << " " << r.way << " " << r.radio);
     TfFileDialog dialog(nullptr, static_cast<quillane::Question>(r.kind));
@@ -81,10 +75,7 @@ TEST(FileDialog, AnswersGiveTheirResultsAndTheNextShowingKeepsTheBoxOnlyOnGoOnAn
     const int result = ShowAndDo(dialog, [&] {
       Button(&dialog, "CheckBox1")->click();
       if (r.radio > 0) QTest::mouseClick(Button(&dialog, kRadios[r.radio - 1]), Qt::LeftButton);
-      if (r.way == kButton1 || r.way == kButton4) {
-        QTest::mouseClick(Button(&dialog, r.way == kButton1 ? "Button1" : "Button4"),
-                          Qt::LeftButton);
-      }
+      if (r.way <= kButton4) Button(&dialog, r.way == kButton1 ? "Button1" : "Button4")->click();
       if (r.way == kEsc) PressKey(&dialog, Qt::Key_Escape);
       if (r.way == kCloseBox) dialog.windowHandle()->close();
       if (r.way == kHidden) dialog.hide();
@@ -103,15 +94,6 @@ TEST(FileDialog, AnswersGiveTheirResultsAndTheNextShowingKeepsTheBoxOnlyOnGoOnAn
     });
     EXPECT_EQ(dialog.DosVariant(), r.variant);
   }
-}
-
-// The designed pixel sizes grow with the text, here by a quarter as at 120 dots per inch.
-TEST(FileDialog, DesignedSizesScaleWithTheText) {
-  TfFileDialog dialog(nullptr, quillane::Question::Layout);
-  ScaleDesignedSizes(dialog, 1.25);
-  EXPECT_EQ(dialog.size(), QSize(489, 240));
-  EXPECT_EQ(dialog.findChild<QWidget*>("Edit1")->geometry(), QRect(20, 15, 451, 26));
-  EXPECT_EQ(dialog.findChild<QWidget*>("Panel1")->maximumHeight(), 79);
 }
 
 }  // namespace

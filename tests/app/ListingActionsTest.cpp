@@ -4,10 +4,8 @@
 
 #include <QClipboard>
 #include <QDropEvent>
-#include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -15,6 +13,7 @@
 #include "ImageBuilder.h"
 #include "ListingModel.h"
 #include "ListingView.h"
+#include "Modal.h"
 #include "uMainForm.h"
 
 namespace {
@@ -22,20 +21,10 @@ namespace {
 using quillane::test::ImageBuilder;
 using quillane::test::TempFile;
 
-// Both faces count as installed, so nothing is registered.
-struct InstalledFonts : FontPlatform {
-  QStringList InstalledFaces() const override { return {"Vexa-Dir-Upper", "Vexa-Dir-Lower"}; }
-  int AddFont(const QString&) override { return 1; }
-  void RemoveFont(const QString&) override {}
-  void BroadcastFontChange() override {}
-  void ShowMessage(const QString&) override {}
-  void RequestQuit() override {}
-};
-
 const std::string kSpaces(12, ' ');
 
 struct Window {
-  InstalledFonts fonts;
+  StubFonts fonts{QStringList{"Vexa-Dir-Upper", "Vexa-Dir-Lower"}};  // nothing to add
   TfMainForm form{fonts, QString()};
   ListingListBox* list = form.findChild<ListingListBox*>("ListBox1");
   ListingActions* actions = form.findChild<ListingActions*>();
@@ -51,16 +40,15 @@ struct Window {
     form.FileListBox1Click(QString::fromStdString(image.path()));
   }
   void Key(QWidget* to, Qt::Key key) { QTest::keyClick(to, key, Qt::ControlModifier); }
-  void Settle() { QTest::qWait(30); }
 };
 
 TEST(ListingActions, ZoomStepsWithinOneToFourTimesTheStartCell) {
-  const std::pair<const char*, int> steps[] = {{"+", 16}, {"+", 24}, {"+", 32}, {"+", 32},
-                                               {"-", 24}, {"0", 8},  {"-", 8},  {"w", 16},
-                                               {"W", 8},  {"s", 8}};
+  // clang-format off
+  const std::pair<char, int> steps[] = {{'+', 16}, {'+', 24}, {'+', 32}, {'+', 32}, {'-', 24},
+                                        {'0', 8}, {'-', 8}, {'w', 16}, {'W', 8}, {'s', 8}};
+  // clang-format on
   Window w;
-  for (const auto& [step, side] : steps) {
-    const char c = *step;
+  for (const auto& [c, side] : steps) {
     if (c == '+' || c == '-' || c == '0') {
       w.Key(w.list, c == '+' ? Qt::Key_Plus : c == '-' ? Qt::Key_Minus : Qt::Key_0);
     } else {  // the wheel with Ctrl (w up, W down), then without (s)
@@ -70,25 +58,11 @@ TEST(ListingActions, ZoomStepsWithinOneToFourTimesTheStartCell) {
                         Qt::NoScrollPhase, false);
       QApplication::sendEvent(w.list->viewport(), &wheel);
     }
-    EXPECT_EQ(w.list->ItemHeight(), side) << step;
+    EXPECT_EQ(w.list->ItemHeight(), side) << c;
   }
   Window large(120);
   large.Key(&large.form, Qt::Key_Plus);
   EXPECT_EQ(large.list->ItemHeight(), 32);
-}
-
-TEST(ListingActions, TheWindowWidensForFortyColumnsAsFarAsTheScreenAllows) {
-  Window w;
-  const int screen = w.form.screen()->availableGeometry().width();
-  w.Key(w.list, Qt::Key_Plus);
-  w.Settle();
-  EXPECT_EQ(w.form.frameGeometry().width(), screen);  // 640 cells do not fit on 800 pixels
-  w.form.resize(400, w.form.height());
-  w.Settle();
-  w.Key(w.list, Qt::Key_0);
-  w.Settle();
-  const int bar = w.list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w.list);
-  EXPECT_EQ(w.list->width(), 320 + bar);
 }
 
 TEST(ListingActions, CopyPutsTextAndPictureOfTheSelectedOrAllRowsInOneEntry) {
@@ -101,23 +75,12 @@ TEST(ListingActions, CopyPutsTextAndPictureOfTheSelectedOrAllRowsInOneEntry) {
 
   w.form.findChild<QRadioButton*>("RadioButton2")->click();
   w.Key(w.list, Qt::Key_Plus);
-  w.list->selectionModel()->select(w.list->model()->index(1, 0), QItemSelectionModel::Select);
-  w.list->selectionModel()->select(w.list->model()->index(2, 0), QItemSelectionModel::Select);
+  auto* selection = w.list->selectionModel();
+  for (int row : {1, 2}) selection->select(w.list->model()->index(row, 0), selection->Select);
   w.Key(w.list, Qt::Key_C);
   EXPECT_EQ(clipboard->text().toStdString(),
             "1    \"Aarb\"" + kSpaces + " prg\n664 blocks free.\n");
-  const QImage picture = QImage::fromData(clipboard->mimeData()->data("image/png"));
-  EXPECT_EQ(picture.size(), QSize(640, 32));
-  EXPECT_EQ(picture.pixel(0, 0), qRgb(55, 57, 196));
-  EXPECT_EQ(picture.pixel(128, 0), qRgb(112, 124, 230));  // the reversed r of 0x12
-
-  // The context menu copies one form alone.
-  const std::pair<int, const char*> menu[] = {{0, "text/plain"}, {1, "image/png"}};
-  for (const auto& [action, only] : menu) {
-    w.list->findChild<QMenu*>()->actions().at(action)->trigger();
-    EXPECT_EQ(clipboard->mimeData()->formats().contains("text/plain"), action == 0) << only;
-    EXPECT_EQ(clipboard->mimeData()->hasFormat("image/png"), action == 1) << only;
-  }
+  EXPECT_EQ(QImage::fromData(clipboard->mimeData()->data("image/png")).size(), QSize(640, 32));
 }
 
 TEST(ListingActions, SaveWritesThePictureAtTheCellSizeShown) {
@@ -147,7 +110,7 @@ TEST(ListingActions, ADroppedD64IsListedAndAnythingElseIgnored) {
     EXPECT_EQ(enter.isAccepted(), rows == 2) << path.toStdString();
     QDropEvent drop({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(&w.form, &drop);
-    w.Settle();
+    QTest::qWait(30);
     EXPECT_EQ(w.form.Listing()->Count(), rows) << path.toStdString();
   }
 }

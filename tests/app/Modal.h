@@ -1,6 +1,6 @@
 #pragma once
 
-// Answers modal windows from a test as a user would: once a modal window is up and active,
+// Test helpers for the windows. Answers modal windows as a user would: once one is up and active,
 // `answer` gets it and is expected to close it. A window left open for three seconds is hidden
 // and fails the test, so a wrong answer fails instead of hanging.
 #include <gtest/gtest.h>
@@ -13,6 +13,8 @@
 #include <QWindow>
 #include <functional>
 #include <vector>
+
+#include "FontPlatform.h"
 
 class ModalAnswerer {
  public:
@@ -47,3 +49,15 @@ inline void PressKey(QWidget* window, Qt::Key key) {
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus != nullptr ? focus : window, key);
 }
+
+// The window's font calls, recorded; `installed` names the faces the system already has.
+struct StubFonts : FontPlatform {
+  explicit StubFonts(QStringList faces) : installed(std::move(faces)) {}
+  QStringList installed, added, removed;
+  QStringList InstalledFaces() const override { return installed; }
+  int AddFont(const QString& path) override { return added << path, 1; }
+  void RemoveFont(const QString& path) override { removed << path; }
+  void BroadcastFontChange() override {}
+  void ShowMessage(const QString&) override {}
+  void RequestQuit() override {}
+};
