@@ -18,37 +18,25 @@ class RecordingFontPlatform : public FontPlatform {
 
   QStringList InstalledFaces() const override { return installed; }
   int AddFont(const QString& path) override {
-    Log("add " + path);
-    return registrable.contains(path.contains("Lower") ? 'L' : 'U') ? 1 : 0;
+    return Log("add " + path), registrable.contains(path.contains("Lower") ? 'L' : 'U') ? 1 : 0;
   }
   void RemoveFont(const QString& path) override { Log("remove " + path); }
   void BroadcastFontChange() override { Log("broadcast"); }
-  void ShowMessage(const QString& text) override {
-    Log("message");
-    message = text.toStdString();
-  }
+  void ShowMessage(const QString& text) override { Log("message"), message = text.toStdString(); }
   void RequestQuit() override { Log("quit"); }
-
- private:
   void Log(const QString& call) { log += (log.empty() ? "" : " | ") + call.toStdString(); }
 };
 
 // The files are taken from the program's folder, here "/p".
 TEST(CharsetFontsTest, RegistersBroadcastsAndRemovesOnlyWhatThisRunAdded) {
-  struct Case {
-    const char* installed;  // comma-separated
-    const char* registrable;
-    FontState lower, upper;
-    std::string atStart, atClose;
-  };
   // Face names are looked up without regard to letter case. A failed file: the message, then
   // the end request, and no broadcast even though the other file was registered; only that
   // other file is ever removed.
   const std::string add = "add /p/Vexa-Lower.fon | add /p/Vexa-Upper.fon | ";
   const std::string lower = "remove /p/Vexa-Lower.fon | broadcast",
                     upper = "remove /p/Vexa-Upper.fon | broadcast";
-  const Case cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { const char* installed; const char* registrable; FontState lower, upper; std::string atStart, atClose; } cases[] = {
       {"Arial,Vexa-Dir-Lower,VEXA-DIR-UPPER", "LU", FontPresent, FontPresent, "", ""},
       {"Vexa-Dir-Upper", "LU", FontAdded, FontPresent, "add /p/Vexa-Lower.fon | broadcast", lower},
       {"Arial", "LU", FontAdded, FontAdded, add + "broadcast", lower + " | " + upper},
@@ -59,7 +47,7 @@ TEST(CharsetFontsTest, RegistersBroadcastsAndRemovesOnlyWhatThisRunAdded) {
       "Installation of Fonts failed...Please make sure that the File 'Vexa-Lower.fon' and the "
       "File 'Vexa-Upper.fon' are present in the Quillane_Light Directory or install these Files "
       "manually in Your Windows\\fonts Directory and start the Quillane_Light again!";
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.installed) + " installed, files " + c.registrable);
     RecordingFontPlatform platform;
     platform.installed = QString(c.installed).split(',', Qt::SkipEmptyParts);

@@ -28,15 +28,12 @@ TEST(QtFontPlatform, RegistersFontFilesFailsOnMissingOnesAndTellsEveryWidget) {
 
   struct Counter : QObject {
     int changes = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-      changes += event->type() == QEvent::ApplicationFontChange;
-      return false;
+    bool eventFilter(QObject*, QEvent* e) override {
+      return changes += e->type() == QEvent::ApplicationFontChange, false;
     }
   } counter;
-  QWidget window;
-  QWidget child(&window);
-  window.installEventFilter(&counter);
-  child.installEventFilter(&counter);
+  QWidget window, child(&window);
+  window.installEventFilter(&counter), child.installEventFilter(&counter);
   platform.BroadcastFontChange();
   EXPECT_EQ(counter.changes, 2);
 }

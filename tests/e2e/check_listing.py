@@ -1,16 +1,14 @@
 #!/usr/bin/python3
-"""Checks a screenshot (binary PPM) of the window listing samples/demo.d64.
-
-Usage: check_listing.py <screenshot.ppm> <upper.glyphs>
-
-The listing's top-left is the first pixel in the C64 blue; the cell size (8 or 16) is read from
-the header row. The header is in reverse video from its quote (column 2) on, its "0" and the
-blank before the quote are not; the "W" of WELCOME and the reversed "D" of the disk name match
-the upper-case/graphics glyphs pixel for pixel, in the listing's two colours only (no smoothing,
-no fractional scaling); below the 19 rows, all blue. Prints what failed and exits 1, or exits 0.
-"""
-import re
-import sys
+# Checks a screenshot (binary PPM) of the window listing samples/demo.d64.
+#
+# Usage: check_listing.py <screenshot.ppm> <upper.glyphs>
+#
+# The listing's top-left is the first pixel in the C64 blue; the cell size (8 or 16) is read from
+# the header row. The header is in reverse video from its quote (column 2) on, its "0" and the
+# blank before the quote are not; the "W" of WELCOME and the reversed "D" of the disk name match
+# the upper-case/graphics glyphs pixel for pixel, in the listing's two colours only (no smoothing,
+# no fractional scaling); below the 19 rows, all blue. Prints what failed and exits 1, or exits 0.
+import re, sys
 
 BACKGROUND, FOREGROUND = (55, 57, 196), (112, 124, 230)
 
@@ -21,8 +19,7 @@ def check(shot, glyph_file):
     start = pixels.find(bytes(BACKGROUND))
     while start > 0 and start % 3:
         start = pixels.find(bytes(BACKGROUND), start + 1)
-    if start < 0:
-        return ["no listing blue on the screen"]
+    if start < 0: return ["no listing blue on the screen"]
     x0, y0 = (start // 3) % width, (start // 3) // width
 
     def cell(col, row, s):
@@ -30,8 +27,7 @@ def check(shot, glyph_file):
         at = [3 * ((y + dy) * width + x + dx) for dy in range(s) for dx in range(s)]
         return [tuple(pixels[i : i + 3]) for i in at]
 
-    def plain(col, row, s, colour):
-        return all(p == colour for p in cell(col, row, s))
+    plain = lambda col, row, s, colour: all(p == colour for p in cell(col, row, s))
 
     fits = [s for s in (8, 16) if x0 + 40 * s <= width and y0 + 24 * s <= height]
     s = next((s for s in fits if plain(1, 0, s, BACKGROUND) and plain(5, 0, s, FOREGROUND)), None)
@@ -50,10 +46,8 @@ def check(shot, glyph_file):
         got, rows = cell(col, row, s), glyphs[code]
         want = [(rows[dy * 8 // s][dx * 8 // s] == "#") != reversed_cell
                 for dy in range(s) for dx in range(s)]
-        if any(p not in (BACKGROUND, FOREGROUND) for p in got):
-            failures.append(f"{what}: colours other than the listing's two")
-        elif [p == FOREGROUND for p in got] != want:
-            failures.append(f"{what} is not the glyph of screen code {code:#04x}")
+        if [p == FOREGROUND for p in got] != want or not set(got) <= {BACKGROUND, FOREGROUND}:
+            failures.append(f"{what} is not screen code {code:#04x} in the listing's two colours")
     failures += [f"row {row} below the listing is not all blue" for row in range(19, 24)
                  if not all(plain(col, row, s, BACKGROUND) for col in range(40))]
     return failures

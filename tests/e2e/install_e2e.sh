@@ -15,10 +15,8 @@ for file in "$lib/quillane-light" "$lib/Vexa-Upper.fon" "$lib/Vexa-Lower.fon" \
   [[ -f "$file" ]] || { echo "not installed: ${file#"$dest"}"; failed=1; }
 done
 for program in quillane-light $([[ -x "$1/bin/quillane-dir" ]] && echo quillane-dir); do
-  if [[ "$(readlink -f "$dest/usr/bin/$program")" != "$(readlink -f "$lib/$program")" ]]; then
-    echo "usr/bin/$program is not a link to lib/quillane-light/$program"
-    failed=1
-  fi
+  [[ "$(readlink -f "$dest/usr/bin/$program")" == "$(readlink -f "$lib/$program")" ]] ||
+    { echo "usr/bin/$program is not a link to lib/quillane-light/$program"; failed=1; }
 done
 [[ $failed -eq 0 ]] || exit 1
 exec "$2/window_e2e.sh" "$dest/usr/bin/quillane-light" "$2"

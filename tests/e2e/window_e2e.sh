@@ -6,9 +6,8 @@
 # Usage: window_e2e.sh <quillane-light> <folder of this script> [screenshot to keep]
 # Exits 77 (skipped) when a tool is missing.
 set -euo pipefail
-for tool in xvfb-run xwininfo xprop openbox; do
-  command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+for t in xvfb-run xwininfo xprop openbox; do
+  command -v "$t" > /dev/null || { echo "SKIP: $t is not installed"; exit 77; }; done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 truncate -s 196608 "$work/forty.d64"
@@ -46,4 +45,3 @@ exit 0
 INSIDE
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inside.sh"
-echo "layout question over the mapped main window, captions exact"

@@ -4,9 +4,7 @@
 # Usage: window_pixels_e2e.sh <quillane-light> <folder of this script> [screenshot to keep]
 # Exits 77 (skipped) when a tool is missing.
 set -euo pipefail
-for tool in xvfb-run import; do
-  command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+command -v xvfb-run > /dev/null && command -v import > /dev/null || { echo "SKIP: no xvfb-run or import"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export program=$1 here=$2 work
@@ -30,5 +28,4 @@ INSIDE
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inside.sh" || status=$?
 [[ -n "${3:-}" && -f "$work/shot.ppm" ]] && convert "$work/shot.ppm" "$3"
-[[ $status -eq 0 ]] && echo "listing checked pixel by pixel on the virtual display"
 exit $status

@@ -5,21 +5,13 @@
 #                                                      the entry from $XDG_DATA_DIRS/thumbnailers
 #   thumbnail_client.py exec ENTRY IMAGE OUT.png SIZE  the entry's Exec line expanded as the
 #                                                      freedesktop thumbnail specification says
-import configparser
-import os
-import re
-import shlex
-import struct
-import subprocess
-import sys
+import configparser, os, re, shlex, struct, subprocess, sys
 
 MIME_TYPE = "application/x-d64"
 
 
 def by_gnome(image, out):
-    import gi
-    gi.require_version("GnomeDesktop", "3.0")
-    from gi.repository import Gio, GnomeDesktop
+    import gi; gi.require_version("GnomeDesktop", "3.0"); from gi.repository import Gio, GnomeDesktop
     factory = GnomeDesktop.DesktopThumbnailFactory.new(GnomeDesktop.DesktopThumbnailSize.NORMAL)
     uri = Gio.File.new_for_path(image).get_uri()
     if not factory.can_thumbnail(uri, MIME_TYPE, int(os.stat(image).st_mtime)):
@@ -29,8 +21,7 @@ def by_gnome(image, out):
 
 
 def by_exec_line(entry, image, out, size):
-    parser = configparser.ConfigParser(interpolation=None)
-    parser.read(entry)
+    (parser := configparser.ConfigParser(interpolation=None)).read(entry)
     section = parser["Thumbnailer Entry"]
     assert MIME_TYPE in section["MimeType"].split(";"), section["MimeType"]
     fields = {"s": size, "i": image, "o": out, "u": "file://" + image, "%": "%"}
@@ -40,9 +31,7 @@ def by_exec_line(entry, image, out, size):
 
 
 out, size = (by_gnome if sys.argv[1] == "gnome" else by_exec_line)(*sys.argv[2:])
-with open(out, "rb") as f:
-    header = f.read(24)
+header = open(out, "rb").read(24)
 width, height = struct.unpack(">II", header[16:24])
-print(f"{out}: {width} x {height}")
 if header[:8] != b"\x89PNG\r\n\x1a\n" or not 0 < max(width, height) <= size:
     sys.exit(f"{out} is not a PNG that fits {size} x {size}")

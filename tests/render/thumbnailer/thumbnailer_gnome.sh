@@ -7,26 +7,18 @@
 set -euo pipefail
 skip() { echo "SKIP: $*"; exit 77; }
 [[ $(id -u) -eq 0 ]] || skip "installing under /usr/local needs root"
-command -v bwrap > /dev/null && command -v update-mime-database > /dev/null ||
-  skip "bubblewrap or shared-mime-info missing"
-/usr/bin/python3 -c 'import gi; gi.require_version("GnomeDesktop", "3.0")' 2> /dev/null ||
-  skip "python3-gi or gir1.2-gnomedesktop-3.0 missing"
+{ command -v bwrap && command -v update-mime-database && /usr/bin/python3 -c 'import gi
+gi.require_version("GnomeDesktop", "3.0")'; } &> /dev/null || skip "bwrap, shared-mime-info or gi missing"
 prefix=/usr/local
-# One run at a time on this machine, whichever build folder it comes from.
-exec 9> /tmp/quillane-light-thumbnailer-test.lock
-flock 9
+exec 9> /tmp/quillane-light-thumbnailer-test.lock && flock 9  # one run at a time on this machine
 [[ ! -e $prefix/lib/quillane-light && ! -e $prefix/bin/quillane-dir ]] ||
   skip "$prefix already holds an installation"
 
 work=$(mktemp -d)
 find $prefix -xdev | sort > "$work/before"
-cleanup() {
-  comm -13 "$work/before" <(find $prefix -xdev | sort) | sort -r | while read -r path; do
-    if [[ -d $path && ! -L $path ]]; then rmdir "$path"; else rm -f "$path"; fi
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# Everything new under the prefix, deepest first: rmdir takes the folders, rm the rest.
+trap 'comm -13 "$work/before" <(find $prefix -xdev | sort) | sort -r |
+  while read -r path; do rmdir "$path" 2> /dev/null || rm -f "$path"; done; rm -rf "$work"' EXIT
 cmake --install "$1" --prefix $prefix > "$work/install.log"
 
 data=$work/data
