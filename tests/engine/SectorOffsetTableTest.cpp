@@ -15,12 +15,8 @@ constexpr auto S = GeometryMode::SpeedDOS;
 
 // Track 0 is the end of a chain (offset 0), whatever the sector and the mode.
 TEST(SectorOffsetTest, ZoneBordersAndInvalidPairsInEachMode) {
-  const struct {
-    int track, sector;
-    GeometryMode mode;
-    std::int32_t expected;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { int track, sector; GeometryMode mode; std::int32_t expected; } cases[] = {
       {1, 0, O, 0x00000}, {1, 20, O, 0x01400}, {17, 20, O, 0x16400}, {18, 0, O, 0x16500}, {18, 18, O, 0x17700},
       {24, 18, O, 0x1E900}, {25, 0, O, 0x1EA00}, {30, 17, O, 0x25500}, {31, 0, O, 0x25600}, {35, 16, O, 0x2AA00},
       {36, 0, S, 0x2AB00}, {40, 16, S, 0x2FF00}, {18, 19, O, -1}, {1, 21, O, -1}, {-1, 0, O, -1}, {36, 0, O, -1},
