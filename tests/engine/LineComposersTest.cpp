@@ -88,13 +88,12 @@ TEST(ComposeQuotedName, Cases) {
 
 TEST(ComposeBlockCount, LeftAlignedInThreeColumnsAndTwoSpaces) {
   // clang-format off
-  const struct { int lo, hi; const char* text; } cases[] = {{0, 0, "0    "}, {9, 0, "9    "}, {10, 0, "10   "},
+  const struct { std::uint8_t lo, hi; const char* text; } cases[] = {{0, 0, "0    "}, {9, 0, "9    "}, {10, 0, "10   "},
       {99, 0, "99   "}, {100, 0, "100  "}, {0x98, 0x02, "664  "}, {0xE7, 0x03, "999  "}, {0xE8, 0x03, "1000  "},
       {0x0F, 0x27, "9999  "}, {0x10, 0x27, "10000  "}, {0xFF, 0xFF, "65535  "}};
   // clang-format on
   for (const auto& c : cases) {
-    DiskImage image = DiskImage::FromBytes(
-        {7, static_cast<std::uint8_t>(c.lo), static_cast<std::uint8_t>(c.hi), 9});
+    DiskImage image = DiskImage::FromBytes({7, c.lo, c.hi, 9});
     image.SeekTo(1);
     LineBuffer text;
     ComposeBlockCount(image, text);

@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "BlocksFree.h"
-#include "ImageBuilder.h"
-
 namespace quillane {
 namespace {
 
-using test::ImageBuilder;
-using test::kBam;
 constexpr auto O = GeometryMode::Original;
 constexpr auto S = GeometryMode::SpeedDOS;
 
@@ -25,15 +20,6 @@ TEST(SectorOffsetTest, ZoneBordersAndInvalidPairsInEachMode) {
   for (const auto& c : cases) {
     EXPECT_EQ(SectorOffset(c.track, c.sector, c.mode), c.expected) << c.track << "/" << c.sector;
   }
-}
-
-// Counted as stored: 255 on a 21-sector track as it stands (the plain totals, track 18 left
-// out, and the extended entries under a 40-track layout only, are in the listings' last rows).
-TEST(CountBlocksFreeTest, SumsTheStoredCounts) {
-  DiskImage image = ImageBuilder::Blank35().Set(kBam + 4, {255}).Set(kBam + 4 * 35, {0}).Image();
-  EXPECT_EQ(CountBlocksFree(image, O), 664 - 21 + 255 - 17);
-  image = ImageBuilder::Blank40(S).Set(kBam + 0xD0, {1}).Image();
-  EXPECT_EQ(CountBlocksFree(image, S), 749 - 16);
 }
 
 }  // namespace
