@@ -31,8 +31,7 @@ void Check(const std::vector<Case>& cases, bool header) {
   for (const Case& c : cases) {
     ReverseMap::Row bits = header ? ReverseMap::kHeaderRow : ReverseMap::Row{};
     LineBuffer shown;
-    const std::optional<std::string_view> prefix =
-        header ? std::nullopt : std::optional<std::string_view>(c.prefix);
+    const auto prefix = header ? std::nullopt : std::optional<std::string_view>(c.prefix);
     const std::size_t left = EmulateListLine(bits, Bytes(c.text), prefix, shown);
     EXPECT_EQ(shown.view(), Bytes(c.shown)) << c.text;
     EXPECT_EQ(c.prefix.substr(0, left), header ? "" : c.left) << c.text;
