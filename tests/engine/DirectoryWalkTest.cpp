@@ -174,7 +174,8 @@ TEST(DirectoryWalkTest, At288EntriesTheChainIsCutWithAMessageAndTheBlocksFreeRow
 
 // Only regular files open, and opening a FIFO does not wait for a writer; the caller's mode stays.
 TEST(DirectoryListerTest, WhatCannotBeOpened) {
-  const std::string fifo = "/tmp/quillane-" + std::to_string(::getpid()) + ".fifo";
+  const test::TempFile file({});
+  const std::string fifo = file.path() + ".fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string>>{
            {"/nowhere.d64", "No such file or directory"},
