@@ -24,11 +24,8 @@ TEST(ComposeHeaderLine, Cases) {
       ImageBuilder::Blank40(GeometryMode::PrologicDOS).Set(kBam + 0xA4, "PROLOGIC");
   constexpr auto O = GeometryMode::Original;
   const std::string x = "0 \"X" + std::string(15, ' ') + "\" ";
-  const struct {
-    ImageBuilder image;
-    GeometryMode mode;
-    std::string expected;
-  } cases[] = {// clang-format off
+  // clang-format off
+  const struct { ImageBuilder image; GeometryMode mode; std::string expected; } cases[] = {
       {named("ABCDEFGHIJKLMNOP"), O, "0 \"ABCDEFGHIJKLMNOP\" 01 2A"}, {named("AB{00}C"), O, "0 \"AB"},
       {named("X").Set(kBam + 0xA3, {0}), O, x + "0"}, {named("X").Set(kBam + 0xA6, {0}), O, x + "01 2"},
       {named("X").Set(kBam + 0xA0, {0, 0}), O, x + "01 2A"},
@@ -56,13 +53,10 @@ std::string Pad(std::string text) {
 }
 
 TEST(ComposeQuotedName, Cases) {
+  // from entry offset 0x05 on; the rest of the name stays 0xA0
+  // LIST prints the text as it is: ComposePlainName gives it too
   // clang-format off
-  const struct {
-    const char* bytes;  // from entry offset 0x05 on; the rest of the name stays 0xA0
-    std::string text;
-    bool end_of_listing;
-    bool plain = false;  // ComposePlainName gives the same text (else it declines)
-  } cases[] = {
+  const struct { const char* bytes; std::string text; bool end_of_listing; bool plain = false; } cases[] = {
       {"", Pad("\"\""), false, true}, {"ABCDEFGHIJKLMNOP", "\"ABCDEFGHIJKLMNOP\"", false, true},
       {"AB{A0}{C1}{C2}", Pad("\"AB\"AB"), false, true}, {"A{A0}\"", Pad("\"A\"\""), false, true},
       {"{FF}{A2}{20}", Pad(Bytes("\"{FF}{A2} \"")), false, true}, {"A{1F}", Pad(Bytes("\"A{1F}\"")), false},
@@ -93,16 +87,13 @@ TEST(ComposeQuotedName, Cases) {
 }
 
 TEST(ComposeBlockCount, LeftAlignedInThreeColumnsAndTwoSpaces) {
-  const struct {
-    int lo, hi;
-    const char* text;
-  } cases[] = {{0, 0, "0    "},         {9, 0, "9    "},        {10, 0, "10   "},
-               {99, 0, "99   "},        {100, 0, "100  "},      {0x98, 0x02, "664  "},
-               {0xE7, 0x03, "999  "},   {0xE8, 0x03, "1000  "}, {0x0F, 0x27, "9999  "},
-               {0x10, 0x27, "10000  "}, {0xFF, 0xFF, "65535  "}};
+  // clang-format off
+  const struct { std::uint8_t lo, hi; const char* text; } cases[] = {{0, 0, "0    "}, {9, 0, "9    "}, {10, 0, "10   "},
+      {99, 0, "99   "}, {100, 0, "100  "}, {0x98, 0x02, "664  "}, {0xE7, 0x03, "999  "}, {0xE8, 0x03, "1000  "},
+      {0x0F, 0x27, "9999  "}, {0x10, 0x27, "10000  "}, {0xFF, 0xFF, "65535  "}};
+  // clang-format on
   for (const auto& c : cases) {
-    DiskImage image = DiskImage::FromBytes(
-        {7, static_cast<std::uint8_t>(c.lo), static_cast<std::uint8_t>(c.hi), 9});
+    DiskImage image = DiskImage::FromBytes({7, c.lo, c.hi, 9});
     image.SeekTo(1);
     LineBuffer text;
     ComposeBlockCount(image, text);
@@ -112,16 +103,13 @@ TEST(ComposeBlockCount, LeftAlignedInThreeColumnsAndTwoSpaces) {
 }
 
 TEST(ComposeFileType, TypeTexts) {
-  const struct {
-    int type, geos;
-    const char* text;
-  } cases[] = {{0x80, 0, "DEL"},   {0x81, 0, "SEQ"},  {0x82, 0, "PRG"},  {0x83, 0, "USR"},
-               {0x84, 0, "REL"},   {0x85, 0, "???"},  {0x86, 0, "???"},  {0x87, 0, "???"},
-               {0x00, 6, "SCR"},   {0x02, 0, "*PRG"}, {0xC2, 0, "PRG<"}, {0x42, 0, "*PRG<"},
-               {0x40, 0, "*DEL<"}, {0xBA, 0, "PRG"},  {0x85, 6, "???"},  {0x05, 6, "*???"},
-               {0x83, 6, "APP"},   {0x03, 6, "*APP"}, {0xC3, 6, "APP<"}, {0x80, 1, "BAS"},
-               {0x84, 2, "ASS"},   {0x82, 7, "DOC"},  {0x82, 8, "FON"},  {0x82, 13, "TMP"},
-               {0x82, 14, "AUT"},  {0x82, 15, "PRG"}, {0x82, 255, "PRG"}};
+  // clang-format off
+  const struct { int type, geos; const char* text; } cases[] = {
+      {0x80, 0, "DEL"}, {0x81, 0, "SEQ"}, {0x82, 0, "PRG"}, {0x83, 0, "USR"}, {0x84, 0, "REL"}, {0x85, 0, "???"}, {0x86, 0, "???"},
+      {0x87, 0, "???"}, {0x00, 6, "SCR"}, {0x02, 0, "*PRG"}, {0xC2, 0, "PRG<"}, {0x42, 0, "*PRG<"}, {0x40, 0, "*DEL<"}, {0xBA, 0, "PRG"},
+      {0x85, 6, "???"}, {0x05, 6, "*???"}, {0x83, 6, "APP"}, {0x03, 6, "*APP"}, {0xC3, 6, "APP<"}, {0x80, 1, "BAS"}, {0x84, 2, "ASS"},
+      {0x82, 7, "DOC"}, {0x82, 8, "FON"}, {0x82, 13, "TMP"}, {0x82, 14, "AUT"}, {0x82, 15, "PRG"}, {0x82, 255, "PRG"}};
+  // clang-format on
   for (const auto& c : cases) {
     DiskImage image =
         ImageBuilder::Blank35().SetEntry(18, 1, 2, {.type = c.type, .geos_type = c.geos}).Image();

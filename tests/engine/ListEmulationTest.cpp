@@ -13,13 +13,6 @@ namespace {
 using test::Bytes;
 using Runs = std::vector<std::pair<int, int>>;
 
-// A row's 80 columns as '#' (reversed) and '.' (normal).
-std::string Cells(const ReverseMap::Row& bits) {
-  std::string cells;
-  for (int c = 0; c < 80; ++c) cells += ReverseMap::IsReversed(bits, c) ? '#' : '.';
-  return cells;
-}
-
 std::string Mask(const Runs& runs) {
   std::string cells(80, '.');
   for (const auto& [first, last] : runs)
@@ -38,12 +31,13 @@ void Check(const std::vector<Case>& cases, bool header) {
   for (const Case& c : cases) {
     ReverseMap::Row bits = header ? ReverseMap::kHeaderRow : ReverseMap::Row{};
     LineBuffer shown;
-    const std::optional<std::string_view> prefix =
-        header ? std::nullopt : std::optional<std::string_view>(c.prefix);
+    const auto prefix = header ? std::nullopt : std::optional<std::string_view>(c.prefix);
     const std::size_t left = EmulateListLine(bits, Bytes(c.text), prefix, shown);
     EXPECT_EQ(shown.view(), Bytes(c.shown)) << c.text;
     EXPECT_EQ(c.prefix.substr(0, left), header ? "" : c.left) << c.text;
-    EXPECT_EQ(Cells(bits), Mask(c.reversed)) << c.text;
+    std::string cells;  // the row's 80 columns as '#' (reversed) and '.' (normal)
+    for (int k = 0; k < 80; ++k) cells += ReverseMap::IsReversed(bits, k) ? '#' : '.';
+    EXPECT_EQ(cells, Mask(c.reversed)) << c.text;
   }
 }
 

@@ -2,25 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "BlocksFree.h"
-#include "ImageBuilder.h"
-
 namespace quillane {
 namespace {
 
-using test::ImageBuilder;
-using test::kBam;
 constexpr auto O = GeometryMode::Original;
 constexpr auto S = GeometryMode::SpeedDOS;
 
 // Track 0 is the end of a chain (offset 0), whatever the sector and the mode.
 TEST(SectorOffsetTest, ZoneBordersAndInvalidPairsInEachMode) {
-  const struct {
-    int track, sector;
-    GeometryMode mode;
-    std::int32_t expected;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { int track, sector; GeometryMode mode; std::int32_t expected; } cases[] = {
       {1, 0, O, 0x00000}, {1, 20, O, 0x01400}, {17, 20, O, 0x16400}, {18, 0, O, 0x16500}, {18, 18, O, 0x17700},
       {24, 18, O, 0x1E900}, {25, 0, O, 0x1EA00}, {30, 17, O, 0x25500}, {31, 0, O, 0x25600}, {35, 16, O, 0x2AA00},
       {36, 0, S, 0x2AB00}, {40, 16, S, 0x2FF00}, {18, 19, O, -1}, {1, 21, O, -1}, {-1, 0, O, -1}, {36, 0, O, -1},
@@ -29,15 +20,6 @@ TEST(SectorOffsetTest, ZoneBordersAndInvalidPairsInEachMode) {
   for (const auto& c : cases) {
     EXPECT_EQ(SectorOffset(c.track, c.sector, c.mode), c.expected) << c.track << "/" << c.sector;
   }
-}
-
-// Counted as stored: 255 on a 21-sector track as it stands (the plain totals, track 18 left
-// out, and the extended entries under a 40-track layout only, are in the listings' last rows).
-TEST(CountBlocksFreeTest, SumsTheStoredCounts) {
-  DiskImage image = ImageBuilder::Blank35().Set(kBam + 4, {255}).Set(kBam + 4 * 35, {0}).Image();
-  EXPECT_EQ(CountBlocksFree(image, O), 664 - 21 + 255 - 17);
-  image = ImageBuilder::Blank40(S).Set(kBam + 0xD0, {1}).Image();
-  EXPECT_EQ(CountBlocksFree(image, S), 749 - 16);
 }
 
 }  // namespace

@@ -13,12 +13,8 @@ constexpr Charset kLower = Charset::UpperLower;
 // Letters and the Legacy Computing characters made for the two sets; the reverse half of the
 // character ROM reads the same.
 TEST(UnicodeCharsetTest, KnownCharacters) {
-  const struct {
-    Charset charset;
-    int code;
-    char32_t expected;
-  } points[] = {
-      // clang-format off
+  // clang-format off
+  const struct { Charset charset; int code; char32_t expected; } points[] = {
       {kUpper, 0x00, U'@'}, {kUpper, 0x1A, U'Z'}, {kLower, 0x01, U'a'}, {kLower, 0x5A, U'Z'}, {kLower, 0x42, U'B'},
       {kUpper, 0x1C, U'\u00A3'}, {kUpper, 0x1F, U'\u2190'}, {kUpper, 0x40, U'\u2500'}, {kUpper, 0x41, U'\u2660'},
       {kUpper, 0x42, U'\U0001FB72'}, {kUpper, 0x43, U'\U0001FB78'}, {kUpper, 0x44, U'\U0001FB77'},

@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""Writes the seed corpus of the fuzz target (tests/fuzz/corpus).
-
-Each seed is the control byte of ListArbitraryBytes.h (and the three size bytes when it asks
-for them), then track 18 sector 0 and the directory sectors in the order the chain visits them.
-"""
+# Writes the fuzz target's seeds (tests/fuzz/corpus): the control byte of ListArbitraryBytes.h
+# (and the size bytes it asks for), then 18/0 and the directory sectors in chain order.
 
 import os
 import sys
@@ -72,8 +69,7 @@ def main():
     out = os.path.join(HERE, "corpus")
     os.makedirs(out, exist_ok=True)
     for name, body in seeds():
-        with open(os.path.join(out, name), "wb") as f:
-            f.write(body)
+        open(os.path.join(out, name), "wb").write(body)
 
 
 if __name__ == "__main__":

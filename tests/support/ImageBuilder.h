@@ -1,6 +1,9 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -16,8 +19,7 @@ inline std::string Bytes(std::string_view text) {
   std::string bytes;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const bool escape = text[i] == '{' && i + 3 < text.size() && text[i + 3] == '}';
-    bytes += escape ? static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16))
-                    : text[i];
+    bytes += escape ? static_cast<char>(std::strtol(&text[i + 1], nullptr, 16)) : text[i];
     if (escape) i += 3;
   }
   return bytes;
@@ -30,14 +32,13 @@ inline constexpr std::int64_t kBam = 0x16500;
 struct Entry {
   int type = 0x82;  // PRG, closed
   std::string name = "FILE";
-  int blocks = 1;
-  int geos_type = 0;
+  int blocks = 1, geos_type = 0;
 };
 
 // A temporary file that is removed again when the object goes (returned by value: elided).
 struct TempFile {
   explicit TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix = ".d64");
-  ~TempFile();
+  ~TempFile() { ::unlink(path_.c_str()); }
   TempFile(const TempFile&) = delete;
   const std::string& path() const { return path_; }
   std::string path_;
@@ -55,10 +56,7 @@ class ImageBuilder {
   static ImageBuilder Blank40(GeometryMode layout);
   explicit ImageBuilder(std::size_t size) : bytes_(size, 0) {}
 
-  ImageBuilder& Size(std::size_t size) {  // truncate or extend with zeros
-    bytes_.resize(size, 0);
-    return *this;
-  }
+  ImageBuilder& Size(std::size_t size) { return bytes_.resize(size, 0), *this; }  // zero-filled
   ImageBuilder& Set(std::int64_t offset, std::initializer_list<int> bytes);
   ImageBuilder& Set(std::int64_t offset, std::string_view bytes);
   ImageBuilder& DiskName(std::string_view name);  // padded with 0xA0 to 16 bytes

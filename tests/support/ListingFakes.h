@@ -8,8 +8,7 @@
 namespace quillane::test {
 
 // The listing list as vectors of row texts and their reverse-video bits.
-class VectorListingList final : public ListingList {
- public:
+struct VectorListingList final : ListingList {
   void Append(const ListingRow& row) override {
     rows.emplace_back(row.text);
     bits.push_back(row.reverse);
@@ -20,8 +19,7 @@ class VectorListingList final : public ListingList {
 };
 
 // A message box that remembers its messages instead of showing them.
-class RecordingMessageBox final : public MessageBox {
- public:
+struct RecordingMessageBox final : MessageBox {
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   std::vector<std::string> messages;
 };

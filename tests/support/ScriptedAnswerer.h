@@ -24,15 +24,12 @@ struct ScriptedAnswerer final : PromptAnswerer {
   Answer Ask(Question question, const std::string& file_name, const std::string& message) override {
     shown.push_back({question, file_name, message});
     std::deque<Answer>& queued = script[question];
-    if (queued.empty())
-      return otherwise.contains(question) ? otherwise[question] : Answer{.go_on = true};
+    if (queued.empty()) return otherwise.try_emplace(question, Answer{.go_on = true}).first->second;
     const Answer answer = queued.front();
-    queued.pop_front();
-    return answer;
+    return queued.pop_front(), answer;
   }
   std::size_t Count(Question question) const {
-    return std::count_if(shown.begin(), shown.end(),
-                         [&](auto& s) { return s.question == question; });
+    return std::ranges::count(shown, question, &Showing::question);
   }
 };
 
