@@ -4,7 +4,7 @@
 #   thumbnail_client.py gnome IMAGE OUT.png           GNOME's thumbnail factory, which reads
 #                                                      the entry from $XDG_DATA_DIRS/thumbnailers
 #   thumbnail_client.py exec ENTRY IMAGE OUT.png SIZE  the entry's Exec line expanded as the
-#                                                      freedesktop thumbnail specification says
+#                                                      freedesktop thumbnail standard says
 import configparser, os, re, shlex, struct, subprocess, sys
 
 MIME_TYPE = "application/x-d64"
