@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <iterator>
 
@@ -14,13 +15,6 @@ namespace {
 constexpr std::string_view kReverseOn = "\x1b[7m";
 constexpr std::string_view kReverseOff = "\x1b[27m";
 constexpr char kHexDigits[] = "0123456789abcdef";
-
-// The two hex digits of every byte value.
-constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
-  std::array<std::array<char, 2>, 256> table{};
-  for (std::size_t b = 0; b < 256; ++b) table[b] = {kHexDigits[b >> 4], kHexDigits[b & 0xF]};
-  return table;
-}();
 
 // How each of the 256 byte codes shows in a character set: its cell's UTF-8 bytes, and
 // whether the cell is drawn reversed of its own (a control byte kept inside quotes).
@@ -59,8 +53,43 @@ char* PutCell(char* at, const Utf8Cell& cell) {
 }
 
 char* PutHex(char* at, std::uint8_t byte) {
-  std::memcpy(at, kHexPairs[byte].data(), 2);
+  at[0] = kHexDigits[byte >> 4];
+  at[1] = kHexDigits[byte & 0xF];
   return at + 2;
+}
+
+// Bytes in memory as the byte lanes of a word, the first byte in the lowest lane, and back.
+std::uint32_t LoadLanes(const std::uint8_t* bytes) {
+  std::uint32_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap32(word);
+  return word;
+}
+
+char* StoreLanes(char* at, std::uint64_t word) {
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  std::memcpy(at, &word, sizeof word);
+  return at + sizeof word;
+}
+
+// Four bytes at once, in the byte lanes of a word: the eight hex digits they are written as,
+// the first digit in the lowest lane.
+std::uint64_t HexDigitsOf4(std::uint32_t bytes) {
+  std::uint64_t x = bytes;
+  // Byte i moves to lane 2i; its high nibble stays there and its low nibble goes to lane 2i+1.
+  x = (x | x << 16) & 0x0000FFFF0000FFFF;
+  x = (x | x << 8) & 0x00FF00FF00FF00FF;
+  const std::uint64_t nibbles = (x >> 4 & 0x000F000F000F000F) | (x & 0x000F000F000F000F) << 8;
+  // A lane from 10 up carries into its bit 4 when 6 is added: there the digit is a letter,
+  // 'a' - '0' - 10 further on.
+  const std::uint64_t letters = (nibbles + 0x0606060606060606) >> 4 & 0x0101010101010101;
+  return nibbles + 0x3030303030303030 + letters * ('a' - '0' - 10);
+}
+
+char* PutHex(char* at, const std::uint8_t* bytes, std::size_t n) {
+  for (; n >= 4; n -= 4, bytes += 4) at = StoreLanes(at, HexDigitsOf4(LoadLanes(bytes)));
+  for (; n > 0; --n) at = PutHex(at, *bytes++);
+  return at;
 }
 
 // The length of the well-formed UTF-8 sequence at the start of text, 0 when there is none:
@@ -98,24 +127,24 @@ char* Extend(std::string& out, std::size_t n) {
 }
 
 char* PutHex(char* at, std::string_view bytes) {
-  for (char c : bytes) at = PutHex(at, static_cast<std::uint8_t>(c));
-  return at;
+  return PutHex(at, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 char* PutHex(char* at, std::span<const std::uint8_t> bytes) {
-  for (std::uint8_t b : bytes) at = PutHex(at, b);
-  return at;
+  return PutHex(at, bytes.data(), bytes.size());
 }
 
 char* PutDecimal(char* at, int n) {
-  char digits[12];
-  char* first = std::end(digits);
-  unsigned rest = static_cast<unsigned>(n);
+  const auto value = static_cast<unsigned>(n);
+  std::size_t length = 1;
+  for (unsigned rest = value; rest >= 10; rest /= 10) ++length;
+  char* digit = at + length;
+  unsigned rest = value;
   do {
-    *--first = static_cast<char>('0' + rest % 10);
+    *--digit = static_cast<char>('0' + rest % 10);
     rest /= 10;
   } while (rest != 0);
-  return std::copy(first, std::end(digits), at);
+  return at + length;
 }
 
 void AppendHex(std::string& out, std::string_view bytes) {

@@ -85,14 +85,17 @@ TEST(QuillaneDirTest, TextOutputWithAndWithoutReverseVideo) {
 }
 
 // A looping chain 18/1 -> 18/4 -> 18/1 listed twice in one run: the dialog's state lasts.
+// The first name holds every hex digit as a high and as a low nibble.
 TEST(QuillaneDirTest, CrosslinkAnswersAcrossImages) {
+  const std::string digits = "\x01\x23\x45\x67\x89\xAB\xCD\xEF\xFE\xDC\xBA\x98\x76\x54\x32\x10";
   const TempFile file = ImageBuilder::Blank35()
                             .Link(18, 1, 18, 4)
-                            .SetEntry(18, 1, 0, {.name = "A"})
+                            .SetEntry(18, 1, 0, {.name = digits})
                             .Link(18, 4, 18, 1)
                             .SetEntry(18, 4, 0, {.name = "B"})
                             .WriteTemp();
-  const std::string image = "# image " + file.path() + "\n# mode 1\n" + kHeader + EntryRow(1, "A");
+  const std::string image =
+      "# image " + file.path() + "\n# mode 1\n" + kHeader + EntryRow(1, digits);
   const std::string crosslink =
       "Directoryentry $16600 is crosslinked to a previous directoryentry!";
   const std::string prompt = "# prompt 3 " + crosslink + "\n";
