@@ -156,28 +156,38 @@ void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
 }
 
 void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
-  const Utf8Table& table = Utf8TableOf(charset);
   const std::size_t old = out.size();
+  char* const start = Extend(out, RowTextRoom(row));
+  char* const end = PutRowText(start, row, charset, reverse_as_ansi);
+  out.resize(old + static_cast<std::size_t>(end - start));
+}
+
+std::size_t RowTextRoom(const ListingRow& row) {
   // Four bytes of UTF-8 and a switch of reverse video per cell at the most, and a last switch.
-  char* const start = Extend(out, row.text.size() * (4 + kReverseOff.size()) + kReverseOff.size());
-  char* at = start;
+  return row.text.size() * (4 + kReverseOff.size()) + kReverseOff.size();
+}
+
+char* PutRowText(char* at, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
+  const Utf8Table& table = Utf8TableOf(charset);
+  if (!reverse_as_ansi) {
+    for (char c : row.text) at = PutCell(at, table[static_cast<std::uint8_t>(c)]);
+    return at;
+  }
   bool reversed_now = false;
   for (std::size_t column = 0; column < row.text.size(); ++column) {
     const Utf8Cell& cell = table[static_cast<std::uint8_t>(row.text[column])];
-    if (reverse_as_ansi) {
-      // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
-      // shows as a reversed character of its own, its bit always clear.
-      const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
-      if (reversed != reversed_now) {
-        const std::string_view escape = reversed ? kReverseOn : kReverseOff;
-        at = std::copy(escape.begin(), escape.end(), at);
-        reversed_now = reversed;
-      }
+    // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
+    // shows as a reversed character of its own, its bit always clear.
+    const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
+    if (reversed != reversed_now) {
+      const std::string_view escape = reversed ? kReverseOn : kReverseOff;
+      at = std::copy(escape.begin(), escape.end(), at);
+      reversed_now = reversed;
     }
     at = PutCell(at, cell);
   }
   if (reversed_now) at = std::copy(kReverseOff.begin(), kReverseOff.end(), at);
-  out.resize(old + static_cast<std::size_t>(at - start));
+  return at;
 }
 
 void AppendPetsciiText(std::string& out, std::span<const std::uint8_t> bytes, Charset charset) {
