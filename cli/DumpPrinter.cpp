@@ -60,10 +60,7 @@ class DumpPrinter final : public ImagePrinter {
   void WriteModeRecord() {
     if (mode_written_) return;
     mode_written_ = true;
-    out_ += "# mode ";
-    char* at = PutDecimal(out_.Room(10 + 1), ModeNumber(mode_));
-    *at++ = '\n';
-    out_.Commit(at);
+    out_ += "# mode " + std::to_string(ModeNumber(mode_)) + "\n";
   }
 
   // "HEAD TEXT" and a newline, TEXT escaped.
