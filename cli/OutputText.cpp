@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cstring>
-#include <iterator>
 
 #include "ScreenCode.h"
 #include "UnicodeCharset.h"
@@ -133,16 +133,7 @@ char* PutHex(char* at, std::span<const std::uint8_t> bytes) {
 }
 
 char* PutDecimal(char* at, int n) {
-  const auto value = static_cast<unsigned>(n);
-  std::size_t length = 1;
-  for (unsigned rest = value; rest >= 10; rest /= 10) ++length;
-  char* digit = at + length;
-  unsigned rest = value;
-  do {
-    *--digit = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  } while (rest != 0);
-  return at + length;
+  return std::to_chars(at, at + 10, static_cast<unsigned>(n)).ptr;
 }
 
 void AppendHex(std::string& out, std::string_view bytes) {
