@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cstring>
 
@@ -58,22 +57,23 @@ char* PutHex(char* at, std::uint8_t byte) {
   return at + 2;
 }
 
-// Eight bytes at once, each widened to a 16-bit lane: the lane's two bytes take its byte's two
-// nibbles, the high one in the byte that comes first in memory, and every byte then becomes
-// its digit. The compiler makes this a few vector instructions where the machine has them.
+// The sixteen hex digits of eight bytes at once, in vectors of bytes: the bytes' high and low
+// nibbles interleaved, high first, and each nibble turned into its digit. The compiler makes
+// this a few vector instructions where the machine has them.
 using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
-using Lanes8 = std::uint16_t __attribute__((vector_size(16)));
-using Bytes16 = signed char __attribute__((vector_size(16)));
+using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+using Nibbles16 = signed char __attribute__((vector_size(16)));
 
 void Put16HexDigits(char* at, const std::uint8_t* bytes) {
   Bytes8 eight;
   std::memcpy(&eight, bytes, sizeof eight);
-  const Lanes8 lanes = __builtin_convertvector(eight, Lanes8);
-  // The first byte in memory is the lane's low byte on a little-endian machine.
-  const Lanes8 split =
-      std::endian::native == std::endian::little ? (lanes << 8 | lanes >> 4) : (lanes << 4 | lanes);
-  const auto nibbles = reinterpret_cast<Bytes16>(split & 0x0F0F);
-  const Bytes16 digits = nibbles + '0' + ((nibbles > 9) & ('a' - '0' - 10));
+  // The eight bytes twice over fill a vector of sixteen, of which the first half counts.
+  const Bytes16 twice =
+      __builtin_shufflevector(eight, eight, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7);
+  const Bytes16 high = twice >> 4, low = twice & 0xF;
+  const auto nibbles = reinterpret_cast<Nibbles16>(
+      __builtin_shufflevector(high, low, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23));
+  const Nibbles16 digits = nibbles + '0' + ((nibbles > 9) & ('a' - '0' - 10));
   std::memcpy(at, &digits, sizeof digits);
 }
 
