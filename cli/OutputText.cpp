@@ -16,8 +16,9 @@ constexpr std::string_view kReverseOff = "\x1b[27m";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
 // How each of the 256 byte codes shows in a character set: its cell's UTF-8 bytes, and
-// whether the cell is drawn reversed of its own (a control byte kept inside quotes).
-struct Utf8Cell {
+// whether the cell is drawn reversed of its own (a control byte kept inside quotes). Eight
+// bytes each, so that a byte code finds its cell by a shift.
+struct alignas(8) Utf8Cell {
   std::array<char, 4> bytes{};
   std::uint8_t length = 0;
   bool reversed = false;
