@@ -23,7 +23,12 @@ struct alignas(8) Utf8Cell {
   std::uint8_t length = 0;
   bool reversed = false;
 };
-using Utf8Table = std::array<Utf8Cell, 256>;
+struct Utf8Table {
+  std::array<Utf8Cell, 256> cells;
+  // The byte codes from the space up to this one show as the ASCII characters of the same
+  // codes: the digits, the capitals and most punctuation in both sets.
+  std::uint8_t plain_last = ' ' - 1;
+};
 
 Utf8Table MakeUtf8Table(Charset charset) {
   Utf8Table table;
@@ -32,10 +37,15 @@ Utf8Table MakeUtf8Table(Charset charset) {
     const ScreenCell cell = kScreenCellOfByte[static_cast<std::size_t>(b)];
     utf8.clear();
     AppendUtf8(utf8, UnicodeOfScreenCode(charset, cell.code));
-    Utf8Cell& entry = table[static_cast<std::size_t>(b)];
+    Utf8Cell& entry = table.cells[static_cast<std::size_t>(b)];
     utf8.copy(entry.bytes.data(), entry.bytes.size());
     entry.length = static_cast<std::uint8_t>(utf8.size());
     entry.reversed = cell.reversed;
+  }
+  for (std::size_t b = ' '; b < 256 && table.cells[b].length == 1 &&
+                            static_cast<std::uint8_t>(table.cells[b].bytes[0]) == b;
+       ++b) {
+    table.plain_last = static_cast<std::uint8_t>(b);
   }
   return table;
 }
@@ -50,6 +60,32 @@ const Utf8Table& Utf8TableOf(Charset charset) {
 char* PutCell(char* at, const Utf8Cell& cell) {
   std::memcpy(at, cell.bytes.data(), cell.bytes.size());
   return at + cell.length;
+}
+
+// Whether the sixteen bytes at text all lie from the space to last.
+bool AllFromSpaceTo(const char* text, std::uint8_t last) {
+  using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+  Bytes16 bytes;
+  std::memcpy(&bytes, text, sizeof bytes);
+  const auto within = (bytes - ' ') <= static_cast<std::uint8_t>(last - ' ');
+  std::uint64_t halves[2];
+  std::memcpy(halves, &within, sizeof halves);
+  return (halves[0] & halves[1]) == ~std::uint64_t{0};
+}
+
+// A row's text without reverse video. Sixteen cells that all show as the same ASCII bytes, as
+// most of a row does, are copied as they are.
+char* PutPlainText(char* at, std::string_view text, const Utf8Table& table) {
+  for (; text.size() >= 16; text.remove_prefix(16)) {
+    if (AllFromSpaceTo(text.data(), table.plain_last)) {
+      std::memcpy(at, text.data(), 16);
+      at += 16;
+      continue;
+    }
+    for (char c : text.substr(0, 16)) at = PutCell(at, table.cells[static_cast<std::uint8_t>(c)]);
+  }
+  for (char c : text) at = PutCell(at, table.cells[static_cast<std::uint8_t>(c)]);
+  return at;
 }
 
 char* PutHex(char* at, std::uint8_t byte) {
@@ -159,13 +195,10 @@ std::size_t RowTextRoom(const ListingRow& row) {
 
 char* PutRowText(char* at, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
   const Utf8Table& table = Utf8TableOf(charset);
-  if (!reverse_as_ansi) {
-    for (char c : row.text) at = PutCell(at, table[static_cast<std::uint8_t>(c)]);
-    return at;
-  }
+  if (!reverse_as_ansi) return PutPlainText(at, row.text, table);
   bool reversed_now = false;
   for (std::size_t column = 0; column < row.text.size(); ++column) {
-    const Utf8Cell& cell = table[static_cast<std::uint8_t>(row.text[column])];
+    const Utf8Cell& cell = table.cells[static_cast<std::uint8_t>(row.text[column])];
     // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
     // shows as a reversed character of its own, its bit always clear.
     const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
@@ -183,7 +216,7 @@ char* PutRowText(char* at, const ListingRow& row, Charset charset, bool reverse_
 void AppendPetsciiText(std::string& out, std::span<const std::uint8_t> bytes, Charset charset) {
   const Utf8Table& table = Utf8TableOf(charset);
   for (std::uint8_t b : bytes) {
-    const Utf8Cell& cell = table[b];
+    const Utf8Cell& cell = table.cells[b];
     out.append(cell.bytes.data(), cell.length);
   }
 }
