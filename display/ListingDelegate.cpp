@@ -56,16 +56,23 @@ void ListingDelegate::SetBaseFont(const QFont& font) {
 }
 
 void ListingDelegate::RefreshFonts() {
-  BuildFace(quillane::Charset::UpperLower);
-  BuildFace(quillane::Charset::UpperGraphics);
-}
-
-void ListingDelegate::BuildFace(quillane::Charset charset) {
   // The character-set face one cell high in crisp single pixels (no antialiasing, no hinting
   // that could move a pixel, no glyphs borrowed from other fonts); the rest from the list's
-  // own font.
-  Face& face = faces_[FaceIndex(charset)];
-  face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
+  // own font. The glyphs are laid out again before the face is next drawn.
+  for (const quillane::Charset charset :
+       {quillane::Charset::UpperLower, quillane::Charset::UpperGraphics}) {
+    Face& face = faces_[FaceIndex(charset)];
+    face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
+    face.prepared = false;
+  }
+}
+
+void ListingDelegate::PrepareFaces() {
+  for (Face& face : faces_) Prepare(face);
+}
+
+void ListingDelegate::Prepare(Face& face) {
+  if (face.prepared) return;
   for (int byte = 0; byte < 256; ++byte) {
     QStaticText& glyph = face.glyphs[byte];
     glyph.setText(QString(quillane::GlyphOfByte(static_cast<std::uint8_t>(byte))));
@@ -73,6 +80,7 @@ void ListingDelegate::BuildFace(quillane::Charset charset) {
     glyph.setPerformanceHint(QStaticText::AggressiveCaching);
     glyph.prepare(QTransform(), face.font);
   }
+  face.prepared = true;
 }
 
 void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -83,7 +91,8 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   const QByteArray reverse = index.data(ListingModel::ReverseBitsRole).toByteArray();
   const quillane::ReverseMap::Row& bits = ListingModel::BitsOf(reverse);
   const int length = static_cast<int>(text.size());
-  const Face& face = FaceOf(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()));
+  Face& face = faces_[FaceIndex(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()))];
+  Prepare(face);  // once after a font change, unless PrepareFaces came first
 
   painter->save();
   painter->setClipRect(item, Qt::IntersectClip);

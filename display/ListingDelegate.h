@@ -35,8 +35,13 @@ class ListingDelegate : public QStyledItemDelegate {
   // The listing list's own font made from `font`: fixed pitch, 11 pixels at 96 dots per inch.
   static QFont ListFont(QFont font);
 
-  // Builds the fonts and glyph caches again, for instance after font files were registered.
+  // Builds the fonts again, for instance after font files were registered. The glyphs of a
+  // face are laid out anew on its next drawing, or earlier by PrepareFaces.
   void RefreshFonts();
+
+  // Lays out the glyphs of both faces now where they are not ready, so that no drawing has to;
+  // for a caller with time to spare, such as a window after its first frame.
+  void PrepareFaces();
 
   // The two faces as drawn at the current cell size, for tests and callers that measure.
   const QFont& FaceFont(quillane::Charset charset) const { return FaceOf(charset).font; }
@@ -51,9 +56,10 @@ class ListingDelegate : public QStyledItemDelegate {
   struct Face {
     QFont font;
     std::array<QStaticText, 256> glyphs;
+    bool prepared = false;  // the glyphs are laid out in font
   };
 
-  void BuildFace(quillane::Charset charset);
+  static void Prepare(Face& face);
   static int FaceIndex(quillane::Charset charset) {
     return charset == quillane::Charset::UpperGraphics ? 1 : 0;
   }
@@ -63,7 +69,7 @@ class ListingDelegate : public QStyledItemDelegate {
   std::function<bool()> upper_chosen_;
   int side_;
   QFont base_font_;
-  std::array<Face, 2> faces_;  // [0] Vexa-Dir-Lower, [1] Vexa-Dir-Upper
+  mutable std::array<Face, 2> faces_;  // [0] Vexa-Dir-Lower, [1] Vexa-Dir-Upper
   QColor background_;
   QColor foreground_;
   QPen background_pen_;
