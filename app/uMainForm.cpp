@@ -47,8 +47,10 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
       fonts_(font_platform),
       messages_(this) {
   RegisterAppResources();
-  ui_->setupUi(this);
+  // The controls are born with the dialog font rather than told of it afterwards, which would
+  // make the drive selector build its drop-down list at once.
   ApplyDialogFont(*this);
+  ui_->setupUi(this);
   setWindowTitle(QString::fromLatin1(ApplicationTitle));
   // Read as PNG only: left to guess, the reader would load every image-format plug-in first.
   QImageReader icon(QStringLiteral(":/quillane-light.png"), "png");
@@ -186,6 +188,10 @@ void TfMainForm::FormShow() {
   // The image named on the command line is listed once the window is on the screen.
   list_when_exposed_ = true;
   if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+  // The window system takes a while to map the window; the face that the listing will be drawn
+  // in is laid out meanwhile.
+  QMetaObject::invokeMethod(
+      this, [this] { delegate_->PrepareChosenFace(); }, Qt::QueuedConnection);
 }
 
 // The list is still empty here: nothing has been listed yet. The listing is painted at once,
