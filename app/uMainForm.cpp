@@ -188,10 +188,6 @@ void TfMainForm::FormShow() {
   // The image named on the command line is listed once the window is on the screen.
   list_when_exposed_ = true;
   if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
-  // The window system takes a while to map the window; the face that the listing will be drawn
-  // in is laid out meanwhile.
-  QMetaObject::invokeMethod(
-      this, [this] { delegate_->PrepareChosenFace(); }, Qt::QueuedConnection);
 }
 
 // The list is still empty here: nothing has been listed yet. The listing is painted at once,

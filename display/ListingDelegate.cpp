@@ -67,16 +67,8 @@ void ListingDelegate::RefreshFonts() {
   }
 }
 
-void ListingDelegate::PrepareChosenFace() {
-  Prepare(ChosenFace());
-}
-
 void ListingDelegate::PrepareFaces() {
   for (Face& face : faces_) Prepare(face);
-}
-
-ListingDelegate::Face& ListingDelegate::ChosenFace() const {
-  return faces_[FaceIndex(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()))];
 }
 
 void ListingDelegate::Prepare(Face& face) {
@@ -99,8 +91,8 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   const QByteArray reverse = index.data(ListingModel::ReverseBitsRole).toByteArray();
   const quillane::ReverseMap::Row& bits = ListingModel::BitsOf(reverse);
   const int length = static_cast<int>(text.size());
-  Face& face = ChosenFace();
-  Prepare(face);  // once after a font change, unless prepared before
+  Face& face = faces_[FaceIndex(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()))];
+  Prepare(face);  // once after a font change, unless PrepareFaces came first
 
   painter->save();
   painter->setClipRect(item, Qt::IntersectClip);
