@@ -36,13 +36,11 @@ class ListingDelegate : public QStyledItemDelegate {
   static QFont ListFont(QFont font);
 
   // Builds the fonts again, for instance after font files were registered. The glyphs of a
-  // face are laid out anew on its next drawing, or earlier by the calls below.
+  // face are laid out anew on its next drawing, or earlier by PrepareFaces.
   void RefreshFonts();
 
-  // Lay out the glyphs now where they are not ready, so that no drawing has to: of the face
-  // chosen now, or of both; for a caller with time to spare, such as a window waiting to be
-  // mapped or past its first frame.
-  void PrepareChosenFace();
+  // Lays out the glyphs of both faces now where they are not ready, so that no drawing has to;
+  // for a caller with time to spare, such as a window after its first frame.
   void PrepareFaces();
 
   // The two faces as drawn at the current cell size, for tests and callers that measure.
@@ -62,7 +60,6 @@ class ListingDelegate : public QStyledItemDelegate {
   };
 
   static void Prepare(Face& face);
-  Face& ChosenFace() const;
   static int FaceIndex(quillane::Charset charset) {
     return charset == quillane::Charset::UpperGraphics ? 1 : 0;
   }
