@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QPen>
-#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <array>
 #include <functional>
@@ -36,10 +36,10 @@ class ListingDelegate : public QStyledItemDelegate {
   static QFont ListFont(QFont font);
 
   // Builds the fonts again, for instance after font files were registered. The glyphs of a
-  // face are laid out anew on its next drawing, or earlier by PrepareFaces.
+  // face are looked up anew on its next drawing, or earlier by PrepareFaces.
   void RefreshFonts();
 
-  // Lays out the glyphs of both faces now where they are not ready, so that no drawing has to;
+  // Looks up the glyphs of both faces now where they are not ready, so that no drawing has to;
   // for a caller with time to spare, such as a window after its first frame.
   void PrepareFaces();
 
@@ -51,12 +51,12 @@ class ListingDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
  private:
-  // One face at the cell size with a prepared text for each of the 256 byte codes, so that
-  // drawing a cell neither allocates nor lays out text.
+  // One face at the cell size with a ready glyph for each of the 256 byte codes, its baseline
+  // at the cell's bottom edge, so that drawing a cell neither allocates nor lays out text.
   struct Face {
     QFont font;
-    std::array<QStaticText, 256> glyphs;
-    bool prepared = false;  // the glyphs are laid out in font
+    std::array<QGlyphRun, 256> glyphs;
+    bool prepared = false;  // the glyphs are looked up in font
   };
 
   static void Prepare(Face& face);
