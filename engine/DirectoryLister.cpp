@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -153,7 +154,8 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 
   // The chain from track 18 sector 1; it ends at a link to track 0, at a link that leads
   // nowhere and at a link back to the BAM sector.
-  std::array<std::int32_t, kMaxDirectorySectors> visited{};
+  // The sectors walked, by their number in the image (offset / 256).
+  std::bitset<geometry::SectorsUpTo(SectorOffsetTable::kTracks)> visited;
   int visited_count = 0;
   int crosslink_count = 0;
   EntryBuffers buffers;
@@ -169,10 +171,10 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
     const int link_track = image.ReadByte();
     const int link_sector = image.ReadByte();
     const std::int32_t next = SectorOffset(link_track, link_sector, mode);
-    visited[static_cast<std::size_t>(visited_count++)] = current;
+    visited.set(static_cast<std::size_t>(current / kSectorSize));
+    ++visited_count;
 
-    const bool links_back = std::find(visited.begin(), visited.begin() + visited_count, next) !=
-                            visited.begin() + visited_count;
+    const bool links_back = next >= 0 && visited.test(static_cast<std::size_t>(next / kSectorSize));
     if (link_track != 0 && links_back) {
       // A remembered "List Anyway" lets the first crosslink of a walk go on and ends the walk
       // at the second, so a looping chain is listed once more at most.
