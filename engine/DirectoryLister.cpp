@@ -115,20 +115,19 @@ bool AppendEntry(const std::uint8_t* entry, EntryBuffers& b, ListingList& list) 
 }
 
 // The entries of the directory sector at `sector`; true when one of them ends the listing.
-// An entry that runs past the end of the image reads as zero bytes there.
 bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryBuffers& b,
                          ListingList& list) {
-  if (const std::uint8_t* bytes = image.BytesAt(sector, kSectorSize)) {
-    for (int k = 0; k < kEntriesPerSector; ++k) {
-      if (AppendEntry(bytes + kEntrySize * k, b, list)) return true;
-    }
-    return false;
+  const std::uint8_t* bytes = image.BytesAt(sector, kSectorSize);
+  std::array<std::uint8_t, kSectorSize> held;
+  if (bytes == nullptr) {
+    // A sector the image ends in, or one that could not be read: zero bytes where it fails.
+    held.fill(0);
+    image.SeekTo(sector);
+    image.ReadBytes(held);
+    bytes = held.data();
   }
   for (int k = 0; k < kEntriesPerSector; ++k) {
-    std::array<std::uint8_t, kEntrySize> entry{};
-    image.SeekTo(sector + std::int64_t{kEntrySize} * k);
-    image.ReadBytes(entry);
-    if (AppendEntry(entry.data(), b, list)) return true;
+    if (AppendEntry(bytes + kEntrySize * k, b, list)) return true;
   }
   return false;
 }
