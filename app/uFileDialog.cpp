@@ -134,15 +134,15 @@ quillane::Answer TfFileDialog::Ask(const std::string& file_name, const std::stri
   return {goOn, CheckBox1(), static_cast<quillane::GeometryMode>(dosVariant_)};
 }
 
+TfFileDialog* PromptWindows::Window(Question question) {
+  TfFileDialog*& window = windows_[question == Question::Crosslink         ? 0
+                                   : question == Question::UnsupportedSize ? 1
+                                                                           : 2];
+  if (window == nullptr) window = new TfFileDialog(owner_, question);
+  return window;
+}
+
 quillane::Answer PromptWindows::Ask(Question question, const std::string& file_name,
                                     const std::string& message) {
-  switch (question) {
-    case Question::Crosslink:
-      return crosslink_.Ask(file_name, message);
-    case Question::UnsupportedSize:
-      return filesize_.Ask(file_name, message);
-    case Question::Layout:
-      break;
-  }
-  return ext_bam_.Ask(file_name, message);
+  return Window(question)->Ask(file_name, message);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -65,16 +66,17 @@ class TfFileDialog : public QDialog {
   int dosVariant_ = 1;
 };
 
-// The questions of a listing put to the user with the three prompt windows, one per kind.
+// The questions of a listing put to the user with the three prompt windows, one per kind. Each
+// window is built on its first use and then kept, hidden between showings, until its owner
+// goes.
 class PromptWindows final : public quillane::PromptAnswerer {
  public:
-  PromptWindows(TfFileDialog& crosslink, TfFileDialog& filesize, TfFileDialog& ext_bam)
-      : crosslink_(crosslink), filesize_(filesize), ext_bam_(ext_bam) {}
+  explicit PromptWindows(QWidget* owner) : owner_(owner) {}
+  TfFileDialog* Window(quillane::Question question);
   quillane::Answer Ask(quillane::Question question, const std::string& file_name,
                        const std::string& message) override;
 
  private:
-  TfFileDialog& crosslink_;
-  TfFileDialog& filesize_;
-  TfFileDialog& ext_bam_;
+  QWidget* owner_;
+  std::array<TfFileDialog*, 3> windows_{};  // crosslink, file size, layout
 };

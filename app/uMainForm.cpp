@@ -47,8 +47,10 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
       fonts_(font_platform),
       messages_(this) {
   RegisterAppResources();
-  ui_->setupUi(this);
+  // The controls are born with the dialog font rather than told of it afterwards, which would
+  // make the drive selector build its drop-down list at once.
   ApplyDialogFont(*this);
+  ui_->setupUi(this);
   setWindowTitle(QString::fromLatin1(ApplicationTitle));
   // Read as PNG only: left to guess, the reader would load every image-format plug-in first.
   QImageReader icon(QStringLiteral(":/quillane-light.png"), "png");
@@ -64,13 +66,9 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
 
   fonts_.Install(program_folder);
 
-  // Created once and only hidden between showings, so each keeps its "Don't ask me again"
-  // box, its last answer and (kind 6) its last layout choice for the whole run.
-  fCrosslinkDialog_ = new TfFileDialog(this, quillane::Question::Crosslink);
-  fFilesizeDialog_ = new TfFileDialog(this, quillane::Question::UnsupportedSize);
-  fExtBamDialog_ = new TfFileDialog(this, quillane::Question::Layout);
-  prompt_windows_ =
-      std::make_unique<PromptWindows>(*fCrosslinkDialog_, *fFilesizeDialog_, *fExtBamDialog_);
+  // Each is created once and only hidden between showings, so it keeps its "Don't ask me
+  // again" box, its last answer and (kind 6) its last layout choice for the whole run.
+  prompt_windows_ = std::make_unique<PromptWindows>(this);
   prompts_ = std::make_unique<quillane::ImagePrompts>(*prompt_windows_);
   lister_ = std::make_unique<quillane::DirectoryLister>(*prompts_, messages_);
 
@@ -119,6 +117,18 @@ FileBrowser* TfMainForm::Browser() {
   return browser_;
 }
 
+TfFileDialog* TfMainForm::fCrosslinkDialog() {
+  return prompt_windows_->Window(quillane::Question::Crosslink);
+}
+
+TfFileDialog* TfMainForm::fFilesizeDialog() {
+  return prompt_windows_->Window(quillane::Question::UnsupportedSize);
+}
+
+TfFileDialog* TfMainForm::fExtBamDialog() {
+  return prompt_windows_->Window(quillane::Question::Layout);
+}
+
 TfAbout* TfMainForm::About() {
   if (!fAbout_) fAbout_ = new TfAbout(this);
   return fAbout_;
@@ -126,7 +136,11 @@ TfAbout* TfMainForm::About() {
 
 void TfMainForm::customEvent(QEvent* event) {
   if (event->type() != kAfterFirstFrameEvent) return;
+  delegate_->PrepareFaces();  // the character-set switch then only repaints
   Browser();
+  fCrosslinkDialog();
+  fFilesizeDialog();
+  fExtBamDialog();
   About();
 }
 

@@ -27,12 +27,14 @@ class TfFileDialog;
 // switch and the "About..." button below. It owns everything that lasts from one listing to the
 // next: the registered fonts, the three prompt windows (so that their "Don't ask me again"
 // boxes last for the run) and what they remember, the directory lister, and the listing's rows.
+// What the first frame does not show is built right after it, or earlier when first used: the
+// browser pane's contents, the prompt windows and the About box.
 class TfMainForm : public QWidget {
   Q_OBJECT
 
  public:
   // Construction installs the character-set fonts from program_folder through the platform,
-  // then creates the crosslink, file-size and extended-BAM prompts (kinds 3, 4 and 6) and the
+  // then sets up the crosslink, file-size and extended-BAM prompts (kinds 3, 4 and 6) and the
   // directory lister, in that order.
   TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent = nullptr);
   ~TfMainForm() override;
@@ -54,10 +56,10 @@ class TfMainForm : public QWidget {
   void AboutClick();
   void FormClose();
 
-  // What the handlers work on.
-  TfFileDialog* fCrosslinkDialog() const { return fCrosslinkDialog_; }
-  TfFileDialog* fFilesizeDialog() const { return fFilesizeDialog_; }
-  TfFileDialog* fExtBamDialog() const { return fExtBamDialog_; }
+  // What the handlers work on. A prompt window is built when first asked for.
+  TfFileDialog* fCrosslinkDialog();
+  TfFileDialog* fFilesizeDialog();
+  TfFileDialog* fExtBamDialog();
   const CharsetFonts& Fonts() const { return fonts_; }
   ListingModel* Listing() const { return listing_; }
   ListingDelegate* Delegate() const { return delegate_; }
@@ -81,9 +83,6 @@ class TfMainForm : public QWidget {
 
   std::unique_ptr<Ui::TfMainForm> ui_;
   CharsetFonts fonts_;
-  TfFileDialog* fCrosslinkDialog_ = nullptr;
-  TfFileDialog* fFilesizeDialog_ = nullptr;
-  TfFileDialog* fExtBamDialog_ = nullptr;
   QtMessageBox messages_;
   std::unique_ptr<PromptWindows> prompt_windows_;
   std::unique_ptr<quillane::ImagePrompts> prompts_;

@@ -99,6 +99,23 @@ void BM_ListFull288Plain(benchmark::State& state) {
 }
 BENCHMARK(BM_ListFull288Plain);
 
+// The walk alone over an image held in memory: the listing without the file's I/O.
+void BM_WalkFull288Plain(benchmark::State& state) {
+  DiskImage image = FullDirectory(false).Image();
+  test::ScriptedAnswerer answers;
+  ImagePrompts prompts(answers);
+  test::RecordingMessageBox messages;
+  DirectoryLister lister(prompts, messages);
+  CountingList list;
+  for (auto _ : state) {
+    list.rows = 0;
+    lister.WalkDirectory(image, "", GeometryMode::Original, list);
+    benchmark::DoNotOptimize(list.bytes);
+  }
+  if (list.rows != 290) state.SkipWithError("unexpected number of rows");
+}
+BENCHMARK(BM_WalkFull288Plain);
+
 // The floor under every listing: open, one read of track 18, close.
 void BM_FloorOpenReadClose(benchmark::State& state) {
   const test::TempFile file = FullDirectory(false).WriteTemp();

@@ -15,6 +15,7 @@
 #include "ListingDelegate.h"
 #include "ListingModel.h"
 #include "ListingView.h"
+#include "OffscreenPlatform.h"
 #include "ReverseMap.h"
 
 namespace {
@@ -127,7 +128,7 @@ BENCHMARK(BM_DelegateRows)->Arg(40)->Arg(kColumns)->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  PreferOffscreenPlatform();
   QApplication app(argc, argv);
   // The character-set fonts, when the build has made them, so that the real glyphs are drawn.
   const QString fonts = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");

@@ -71,13 +71,13 @@ class JsonPrinter final : public ImagePrinter {
   void Entry(const EntryFacts& facts) override {
     entries_ += in_entries_ ? "," : "[";
     in_entries_ = true;
-    entries_ += "{\"blocks\":" + std::to_string(facts.blocks);
-    entries_ += ",\"type_byte\":" + std::to_string(facts.type_byte) + ",\"type\":";
+    entries_ += "{\"blocks\":" + std::to_string(facts.Blocks());
+    entries_ += ",\"type_byte\":" + std::to_string(facts.TypeByte()) + ",\"type\":";
     AppendJsonString(entries_, facts.type_text);
     entries_ += facts.Locked() ? ",\"locked\":true" : ",\"locked\":false";
     entries_ += facts.Closed() ? ",\"closed\":true" : ",\"closed\":false";
-    entries_ += ",\"geos_type\":" + std::to_string(facts.geos_type) + ",";
-    AppendField(entries_, "name", facts.name, true);
+    entries_ += ",\"geos_type\":" + std::to_string(facts.GeosType()) + ",";
+    AppendField(entries_, "name", facts.Name(), true);
     entries_ += "\"row\":";
   }
 

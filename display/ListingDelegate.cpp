@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QWidget>
@@ -56,23 +57,39 @@ void ListingDelegate::SetBaseFont(const QFont& font) {
 }
 
 void ListingDelegate::RefreshFonts() {
-  BuildFace(quillane::Charset::UpperLower);
-  BuildFace(quillane::Charset::UpperGraphics);
-}
-
-void ListingDelegate::BuildFace(quillane::Charset charset) {
   // The character-set face one cell high in crisp single pixels (no antialiasing, no hinting
   // that could move a pixel, no glyphs borrowed from other fonts); the rest from the list's
-  // own font.
-  Face& face = faces_[FaceIndex(charset)];
-  face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
-  for (int byte = 0; byte < 256; ++byte) {
-    QStaticText& glyph = face.glyphs[byte];
-    glyph.setText(QString(quillane::GlyphOfByte(static_cast<std::uint8_t>(byte))));
-    glyph.setTextFormat(Qt::PlainText);
-    glyph.setPerformanceHint(QStaticText::AggressiveCaching);
-    glyph.prepare(QTransform(), face.font);
+  // own font. The glyphs are looked up again before the face is next drawn.
+  for (const quillane::Charset charset :
+       {quillane::Charset::UpperLower, quillane::Charset::UpperGraphics}) {
+    Face& face = faces_[FaceIndex(charset)];
+    face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
+    face.prepared = false;
   }
+}
+
+void ListingDelegate::PrepareFaces() {
+  for (Face& face : faces_) Prepare(face);
+}
+
+void ListingDelegate::Prepare(Face& face) {
+  if (face.prepared) return;
+  // One look-up for all 256 glyphs: each byte's glyph stands alone in its cell, so no text
+  // needs laying out.
+  const QRawFont raw = QRawFont::fromFont(face.font);
+  QString codes(256, QChar());
+  for (int byte = 0; byte < 256; ++byte) {
+    codes[byte] = quillane::GlyphOfByte(static_cast<std::uint8_t>(byte));
+  }
+  const QList<quint32> indexes = raw.glyphIndexesForString(codes);
+  const QList<QPointF> baseline{QPointF(0, raw.ascent())};
+  for (int byte = 0; byte < 256; ++byte) {
+    QGlyphRun& glyph = face.glyphs[byte];
+    glyph.setRawFont(raw);
+    glyph.setGlyphIndexes({indexes.value(byte)});
+    glyph.setPositions(baseline);
+  }
+  face.prepared = true;
 }
 
 void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -83,7 +100,8 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   const QByteArray reverse = index.data(ListingModel::ReverseBitsRole).toByteArray();
   const quillane::ReverseMap::Row& bits = ListingModel::BitsOf(reverse);
   const int length = static_cast<int>(text.size());
-  const Face& face = FaceOf(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()));
+  Face& face = faces_[FaceIndex(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()))];
+  Prepare(face);  // once after a font change, unless PrepareFaces came first
 
   painter->save();
   painter->setClipRect(item, Qt::IntersectClip);
@@ -99,7 +117,7 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->fillRect(cell, look == CellLook::kReversed ? foreground_ : background_);
     if (look == CellLook::kBlank) continue;
     painter->setPen(look == CellLook::kReversed ? background_pen_ : foreground_pen_);
-    painter->drawStaticText(cell.topLeft(), face.glyphs[static_cast<unsigned char>(text[column])]);
+    painter->drawGlyphRun(cell.topLeft(), face.glyphs[static_cast<unsigned char>(text[column])]);
   }
   if (option.state & QStyle::State_HasFocus) DrawFocusFrame(painter, option);
   painter->restore();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QPen>
-#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <array>
 #include <functional>
@@ -35,8 +35,13 @@ class ListingDelegate : public QStyledItemDelegate {
   // The listing list's own font made from `font`: fixed pitch, 11 pixels at 96 dots per inch.
   static QFont ListFont(QFont font);
 
-  // Builds the fonts and glyph caches again, for instance after font files were registered.
+  // Builds the fonts again, for instance after font files were registered. The glyphs of a
+  // face are looked up anew on its next drawing, or earlier by PrepareFaces.
   void RefreshFonts();
+
+  // Looks up the glyphs of both faces now where they are not ready, so that no drawing has to;
+  // for a caller with time to spare, such as a window after its first frame.
+  void PrepareFaces();
 
   // The two faces as drawn at the current cell size, for tests and callers that measure.
   const QFont& FaceFont(quillane::Charset charset) const { return FaceOf(charset).font; }
@@ -46,14 +51,15 @@ class ListingDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
  private:
-  // One face at the cell size with a prepared text for each of the 256 byte codes, so that
-  // drawing a cell neither allocates nor lays out text.
+  // One face at the cell size with a ready glyph for each of the 256 byte codes, its baseline
+  // at the cell's bottom edge, so that drawing a cell neither allocates nor lays out text.
   struct Face {
     QFont font;
-    std::array<QStaticText, 256> glyphs;
+    std::array<QGlyphRun, 256> glyphs;
+    bool prepared = false;  // the glyphs are looked up in font
   };
 
-  void BuildFace(quillane::Charset charset);
+  static void Prepare(Face& face);
   static int FaceIndex(quillane::Charset charset) {
     return charset == quillane::Charset::UpperGraphics ? 1 : 0;
   }
@@ -63,7 +69,7 @@ class ListingDelegate : public QStyledItemDelegate {
   std::function<bool()> upper_chosen_;
   int side_;
   QFont base_font_;
-  std::array<Face, 2> faces_;  // [0] Vexa-Dir-Lower, [1] Vexa-Dir-Upper
+  mutable std::array<Face, 2> faces_;  // [0] Vexa-Dir-Lower, [1] Vexa-Dir-Upper
   QColor background_;
   QColor foreground_;
   QPen background_pen_;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
+#include <charconv>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "BamSector.h"
@@ -18,15 +21,9 @@ namespace quillane {
 namespace {
 
 // A directory sector: the link to the next one in its first two bytes (track 0: the last
-// sector), then 8 entries of 32 bytes, entry k at 32k.
-constexpr std::int64_t kLinkTrack = 0x00;
+// sector), then 8 entries of 32 bytes (DirectoryFacts.h), entry k at 32k.
+constexpr std::int64_t kSectorSize = 256;
 constexpr int kEntriesPerSector = 8;
-constexpr std::size_t kEntrySize = 32;
-// Fields of an entry, as offsets from its start.
-constexpr std::size_t kEntryType = 0x02;
-constexpr std::size_t kEntryName = 0x05;  // behind the file's first track and sector
-constexpr std::size_t kEntryGeosType = 0x18;
-constexpr std::size_t kEntryBlocks = 0x1E;  // low byte first
 
 // 36 sectors of 8 entries: the 288 files a C64 directory may list here.
 constexpr int kMaxDirectorySectors = 36;
@@ -44,8 +41,8 @@ struct EntryBuffers {
   LineBuffer row;
 };
 
-int BlockCountOf(const std::array<std::uint8_t, kEntrySize>& raw) {
-  return raw[kEntryBlocks] + 256 * raw[kEntryBlocks + 1];
+int BlockCountOf(const std::uint8_t* entry) {
+  return entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1];
 }
 
 // The stored bytes behind the header, for a list that catalogues them.
@@ -57,27 +54,6 @@ HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
   image.ReadBytes(facts.disk_id);
   image.SeekBy(1);
   image.ReadBytes(facts.dos_type);
-  return facts;
-}
-
-// An entry's 32 bytes, read in one run; bytes beyond the end of the image read as zero.
-using EntryBytes = std::array<std::uint8_t, kEntrySize>;
-
-EntryBytes ReadEntryBytes(DiskImage& image, std::int64_t entry) {
-  EntryBytes raw{};
-  image.SeekTo(entry);
-  image.ReadBytes(raw);
-  return raw;
-}
-
-// The stored fields of an entry.
-EntryFacts EntryFactsOf(const EntryBytes& raw, std::string_view type_text) {
-  EntryFacts facts;
-  facts.type_byte = raw[kEntryType];
-  facts.geos_type = raw[kEntryGeosType];
-  facts.blocks = BlockCountOf(raw);
-  std::copy_n(raw.begin() + kEntryName, facts.name.size(), facts.name.begin());
-  facts.type_text = type_text;
   return facts;
 }
 
@@ -100,13 +76,12 @@ void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
 }
 
 // The row of an entry whose name LIST changes as it prints it, or which ends the listing,
-// appended unless the name starts with a zero byte. The row holds the block count, its first
-// blocks_length bytes; b.type the type text. True when the entry ends the listing.
-bool AppendEmulatedEntry(const EntryBytes& raw, std::size_t blocks_length, EntryBuffers& b,
-                         ListingList& list) {
-  std::array<std::uint8_t, 16> name{};
-  std::copy_n(raw.begin() + kEntryName, name.size(), name.begin());
-  const bool end_of_listing = ComposeQuotedName(name, b.name);
+// appended unless the name starts with a zero byte. True when the entry ends the listing.
+bool AppendEmulatedEntry(const std::uint8_t* entry, EntryBuffers& b, ListingList& list) {
+  b.type.resize(ComposeFileType(entry[kEntryType], entry[kEntryGeosType], b.type.data()));
+  const std::size_t blocks_length = ComposeBlockCount(BlockCountOf(entry), b.row.data());
+  const bool end_of_listing = ComposeQuotedName(
+      std::span<const std::uint8_t, kEntryNameSize>(entry + kEntryName, kEntryNameSize), b.name);
   if (b.name.size() < 2) return false;  // the name starts with a zero byte
 
   ReverseMap::Row bits{};
@@ -119,36 +94,50 @@ bool AppendEmulatedEntry(const EntryBytes& raw, std::size_t blocks_length, Entry
     if (!b.type.view().starts_with('*')) b.row.push_back(' ');
     b.row.append(b.type.view());
   }
-  list.Entry(EntryFactsOf(raw, b.type.view()));
+  list.Entry({entry, b.type.view()});
   list.Append({b.row.view(), bits});
   return end_of_listing;
 }
 
-// The row of the entry at offset `entry`, appended unless the entry is not listed. True when
-// the entry ends the listing. Most names are printable bytes padded with 0xA0: their row is
-// composed straight from the entry's bytes, with nothing reversed.
-bool AppendEntry(DiskImage& image, std::int64_t entry, EntryBuffers& b, ListingList& list) {
-  const EntryBytes raw = ReadEntryBytes(image, entry);
-  const std::uint8_t type = raw[kEntryType];
-  if (type == 0) return false;  // "SCR": a scratched or never used entry
+// The row of the entry whose 32 bytes are at `entry`, appended unless the entry is not listed.
+// True when the entry ends the listing. Most names are printable bytes padded with 0xA0: their
+// row is composed straight from the entry's bytes, with nothing reversed.
+bool AppendEntry(const std::uint8_t* entry, EntryBuffers& b, ListingList& list) {
+  if (entry[kEntryType] == 0) return false;  // "SCR": a scratched or never used entry
 
-  b.type.resize(ComposeFileType(type, raw[kEntryGeosType], b.type.data()));
   char* const row = b.row.data();
-  std::size_t length = ComposeBlockCount(BlockCountOf(raw), row);
-  const std::size_t name_length = ComposePlainName(raw.data() + kEntryName, row + length);
-  if (name_length == 0) return AppendEmulatedEntry(raw, length, b, list);
-  length += name_length;
-  // An unclosed file's "*" takes the place of the separating blank.
-  if (!b.type.view().starts_with('*')) row[length++] = ' ';
-  for (const char c : b.type.view()) row[length++] = c;
-  b.row.resize(length);
-  list.Entry(EntryFactsOf(raw, b.type.view()));
-  list.Append({b.row.view(), {}});
+  std::size_t type_start = 0;
+  const std::size_t length = ComposePlainEntryRow(entry, row, &type_start);
+  if (length == 0) return AppendEmulatedEntry(entry, b, list);
+  list.Entry({entry, std::string_view(row + type_start, length - type_start)});
+  list.Append({std::string_view(row, length), {}});
   return false;
 }
 
-std::string BlocksFreeRow(int free_blocks) {
-  return std::to_string(free_blocks) + " BLOCKS FREE.";
+// The entries of the directory sector at `sector`; true when one of them ends the listing.
+bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryBuffers& b,
+                         ListingList& list) {
+  const std::uint8_t* bytes = image.BytesAt(sector, kSectorSize);
+  std::array<std::uint8_t, kSectorSize> held;
+  if (bytes == nullptr) {
+    // A sector the image ends in, or one that could not be read: zero bytes where it fails.
+    held.fill(0);
+    image.SeekTo(sector);
+    image.ReadBytes(held);
+    bytes = held.data();
+  }
+  for (int k = 0; k < kEntriesPerSector; ++k) {
+    if (AppendEntry(bytes + kEntrySize * k, b, list)) return true;
+  }
+  return false;
+}
+
+// "664 BLOCKS FREE." into row.
+void ComposeBlocksFreeRow(int free_blocks, LineBuffer& row) {
+  constexpr std::string_view kBlocksFree = " BLOCKS FREE.";
+  const char* const end = std::to_chars(row.data(), row.data() + 16, free_blocks).ptr;
+  row.resize(static_cast<std::size_t>(end - row.data()));
+  row.append(kBlocksFree);
 }
 
 }  // namespace
@@ -164,7 +153,8 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 
   // The chain from track 18 sector 1; it ends at a link to track 0, at a link that leads
   // nowhere and at a link back to the BAM sector.
-  std::array<std::int32_t, kMaxDirectorySectors> visited{};
+  // The sectors walked, by their number in the image (offset / 256).
+  std::bitset<geometry::SectorsUpTo(SectorOffsetTable::kTracks)> visited;
   int visited_count = 0;
   int crosslink_count = 0;
   EntryBuffers buffers;
@@ -176,14 +166,14 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       end = WalkEnd::TooManyFiles;
       break;
     }
-    image.SeekTo(current + kLinkTrack);
+    image.SeekTo(current);
     const int link_track = image.ReadByte();
     const int link_sector = image.ReadByte();
     const std::int32_t next = SectorOffset(link_track, link_sector, mode);
-    visited[static_cast<std::size_t>(visited_count++)] = current;
+    visited.set(static_cast<std::size_t>(current / kSectorSize));
+    ++visited_count;
 
-    const bool links_back = std::find(visited.begin(), visited.begin() + visited_count, next) !=
-                            visited.begin() + visited_count;
+    const bool links_back = next >= 0 && visited.test(static_cast<std::size_t>(next / kSectorSize));
     if (link_track != 0 && links_back) {
       // A remembered "List Anyway" lets the first crosslink of a walk go on and ends the walk
       // at the second, so a looping chain is listed once more at most.
@@ -195,11 +185,9 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       }
     }
 
-    for (int k = 0; k < kEntriesPerSector; ++k) {
-      if (AppendEntry(image, current + std::int64_t{kEntrySize} * k, buffers, list)) {
-        list.End(WalkEnd::EndMarker, free_blocks);
-        return;
-      }
+    if (AppendSectorEntries(image, current, buffers, list)) {
+      list.End(WalkEnd::EndMarker, free_blocks);
+      return;
     }
     current = next;
     if (link_track == 0) break;
@@ -207,7 +195,8 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   // The blocks-free row is printed by the C64 itself, not listed from the directory: never
   // reversed.
   list.End(end, free_blocks);
-  list.Append({BlocksFreeRow(free_blocks), {}});
+  ComposeBlocksFreeRow(free_blocks, buffers.row);
+  list.Append({buffers.row.view(), {}});
 }
 
 ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& list,

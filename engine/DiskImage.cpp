@@ -120,13 +120,23 @@ int DiskImage::ReadByteSlow() {
     window_end_ = size_;
   } else {
     if (fd_ < 0) return -1;
-    const std::int64_t start = position_ / kBlockSize * kBlockSize;
+    const std::int64_t start = position_ / kSectorSize * kSectorSize;
     if (start != block_start_ && !FetchBlock(start)) return -1;
     window_ = block_.data();
     window_start_ = block_start_;
     window_end_ = block_start_ + block_length_;
   }
   return window_[position_++ - window_start_];
+}
+
+const std::uint8_t* DiskImage::BytesAtSlow(std::int64_t offset, std::int64_t count) {
+  // A block starts at the sector of the byte that made it come: a run within a sector is then
+  // in hand whole, unless the image ends inside it.
+  position_ = offset;
+  if (ReadByteSlow() < 0) return nullptr;
+  if (count > window_end_ - offset) return nullptr;
+  position_ = offset + count;
+  return window_ + (offset - window_start_);
 }
 
 }  // namespace quillane

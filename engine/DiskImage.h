@@ -18,9 +18,10 @@ namespace quillane {
 // position. Every reader of the engine seeks and reads single bytes or a field of a few bytes;
 // nothing ever reads the image whole.
 //
-// Underneath, bytes come from the operating system in aligned blocks of 8 KiB, one block held at
-// a time. Track 18, home of the BAM and of a standard directory, lies inside one block, so one
-// read call serves the listing of a standard disk.
+// Underneath, bytes come from the operating system in blocks of two tracks' worth (9.5 KiB), one
+// block held at a time, each starting at the sector of the first byte asked for. The listing
+// starts at the BAM, track 18 sector 0, so one read call brings tracks 18 and 19: the BAM and
+// every directory sector, a standard one on track 18 or one that runs on into track 19.
 //
 // A read at or past the end (or before the start) gives -1. So does every read once the file
 // has failed: an error of the operating system, or the file ending before the size it had when
@@ -94,6 +95,18 @@ class DiskImage {
     return ReadBytes(std::span<std::uint8_t>(out));
   }
 
+  // The count bytes at offset, for a reader that takes a run of them in one piece, such as a
+  // whole sector; null when any of them lies outside the image or cannot be read. They stay
+  // valid until the next read. The position is left behind them.
+  const std::uint8_t* BytesAt(std::int64_t offset, std::size_t count) {
+    const auto length = static_cast<std::int64_t>(count);
+    if (offset >= window_start_ && length <= window_end_ - offset) {
+      position_ = offset + length;
+      return window_ + (offset - window_start_);
+    }
+    return BytesAtSlow(offset, length);
+  }
+
   // Length of the file in bytes when it was opened, taken from the file system.
   std::int64_t ImageSize() const { return size_; }
 
@@ -102,12 +115,12 @@ class DiskImage {
   std::string FailureReason() const;
 
  private:
-  static constexpr std::int64_t kBlockSize = 0x2000;
-  static_assert(0x16500 / kBlockSize == (0x16500 + 19 * 256 - 1) / kBlockSize,
-                "track 18 lies in one block");
+  static constexpr std::int64_t kSectorSize = 256;
+  static constexpr std::int64_t kBlockSize = 2 * 19 * kSectorSize;  // tracks 18 and 19
 
   bool FetchBlock(std::int64_t start);
   int ReadByteSlow();
+  const std::uint8_t* BytesAtSlow(std::int64_t offset, std::int64_t count);
   void ForgetWindow() {
     window_ = nullptr;
     window_start_ = 0;

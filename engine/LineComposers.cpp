@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "BamSector.h"
+#include "DirectoryFacts.h"
 
 namespace quillane {
 namespace {
@@ -16,9 +17,6 @@ namespace {
 constexpr std::uint8_t kQuote = 0x22;
 constexpr std::uint8_t kSpace = 0x20;
 constexpr std::uint8_t kShiftedSpace = 0xA0;  // the padding of names and IDs
-
-// From the type byte's offset 0x03 (just after it) to the GEOS file type at offset 0x18.
-constexpr std::int64_t kToGeosType = 0x18 - 0x03;
 
 // Type names by the low three bits of the type byte.
 constexpr std::array<std::string_view, 8> kCbmTypeNames{"DEL", "SEQ", "PRG", "USR",
@@ -36,6 +34,65 @@ static_assert(std::all_of(kCbmTypeNames.begin(), kCbmTypeNames.end(),
 static_assert(std::all_of(kGeosTypeNames.begin(), kGeosTypeNames.end(),
                           [](std::string_view n) { return n.size() == kTypeNameLength; }));
 
+// A type text as it is written: up to five bytes, of which the first `length` count.
+struct TypeText {
+  std::array<char, 8> bytes{};
+  std::uint8_t length = 0;
+};
+
+constexpr TypeText MakeTypeText(std::uint8_t type, std::string_view name) {
+  TypeText text;
+  std::size_t length = 0;
+  if ((type & 0x80) == 0) text.bytes[length++] = '*';  // not closed properly ("splat" file)
+  for (const char c : name) text.bytes[length++] = c;
+  if ((type & 0x40) != 0) text.bytes[length++] = '<';  // locked
+  text.length = static_cast<std::uint8_t>(length);
+  return text;
+}
+
+// The type text of every type byte of a file that is no GEOS file.
+constexpr std::array<TypeText, 256> kCbmTypeTexts = [] {
+  std::array<TypeText, 256> texts{};
+  for (std::size_t type = 0; type < texts.size(); ++type) {
+    texts[type] = MakeTypeText(static_cast<std::uint8_t>(type), kCbmTypeNames[type & 7]);
+  }
+  return texts;
+}();
+
+// The type text of every GEOS file type 1-14 under each combination of the type byte's bits 7
+// (closed) and 6 (locked).
+constexpr std::array<std::array<TypeText, 4>, 15> kGeosTypeTexts = [] {
+  std::array<std::array<TypeText, 4>, 15> texts{};
+  for (std::size_t geos = 1; geos < texts.size(); ++geos) {
+    for (std::size_t bits = 0; bits < 4; ++bits) {
+      texts[geos][bits] = MakeTypeText(static_cast<std::uint8_t>(bits << 6), kGeosTypeNames[geos]);
+    }
+  }
+  return texts;
+}();
+
+// A GEOS file lists under its GEOS type; "DEL" (kind 0) is asked as well.
+constexpr bool ListsAsGeos(std::uint8_t type, std::uint8_t geos_type) {
+  return (type & 7) < 5 && geos_type > 0 && geos_type < kGeosTypeNames.size();
+}
+
+const TypeText& TypeTextOf(std::uint8_t type, std::uint8_t geos_type) {
+  return ListsAsGeos(type, geos_type) ? kGeosTypeTexts[geos_type][type >> 6] : kCbmTypeTexts[type];
+}
+
+// Every block count below 1000 left-aligned in three columns, a blank behind: most files'.
+constexpr std::array<std::array<char, 4>, 1000> kShortCounts = [] {
+  std::array<std::array<char, 4>, 1000> counts{};
+  for (std::size_t n = 0; n < counts.size(); ++n) {
+    const std::size_t digits = n >= 100 ? 3 : n >= 10 ? 2 : 1;
+    counts[n].fill(static_cast<char>(kSpace));
+    for (std::size_t i = digits, rest = n; i-- > 0; rest /= 10) {
+      counts[n][i] = static_cast<char>('0' + rest % 10);
+    }
+  }
+  return counts;
+}();
+
 // Composers take a read past the end of the image for a zero byte: it ends a text, and it never
 // turns into a visible byte.
 std::uint8_t ReadOrZero(DiskImage& image) {
@@ -51,6 +108,7 @@ std::uint8_t HeaderByte(std::uint8_t b) {
 // Eight name bytes held in one word, byte i in bits 8i-8i+7, for tests of all eight at once.
 using ByteLanes = std::uint64_t;
 constexpr ByteLanes kLowBits = 0x0101010101010101;
+constexpr ByteLanes kHighBits = kLowBits * 0x80;
 
 constexpr ByteLanes LoadLanes(const std::uint8_t* bytes) {
   if (!std::is_constant_evaluated() && std::endian::native == std::endian::little) {
@@ -71,49 +129,92 @@ void StoreLanes(ByteLanes lanes, char* out) {
   for (int i = 0; i < 8; ++i) out[i] = static_cast<char>(lanes >> (8 * i));
 }
 
-// Bit 7 of each lane set where the lane holds b, and nowhere else.
-constexpr ByteLanes LanesEqual(ByteLanes lanes, std::uint8_t b) {
-  const ByteLanes x = lanes ^ (kLowBits * b);
-  return ~(((x & (kLowBits * 0x7F)) + kLowBits * 0x7F) | x | (kLowBits * 0x7F));
-}
-
-// Bit 7 of each lane set where the lane holds a control code (0x00-0x1F, 0x80-0x9F): bits 5
-// and 6 both clear.
+// Bit 6 of each lane set where the lane holds a control code (0x00-0x1F, 0x80-0x9F): bits 5
+// and 6 both clear. Nothing else is set.
 constexpr ByteLanes ControlLanes(ByteLanes lanes) {
-  return (~((lanes << 1) | (lanes << 2)) & (kLowBits * 0x80));
+  return ~(lanes | (lanes << 1)) & (kLowBits * 0x40);
 }
 
-// All lanes below the lowest flagged one (bit 7 set); all eight when none is flagged.
-constexpr ByteLanes LanesBefore(ByteLanes flags) {
-  if (flags == 0) return ~ByteLanes{0};
-  return ((flags & (~flags + 1)) >> 7) - 1;
+// Bit 7 set in the lowest lane that holds b, and perhaps in lanes above it (the subtraction's
+// borrow), never below it: only the lowest flag counts.
+constexpr ByteLanes LowestLaneHolding(ByteLanes lanes, std::uint8_t b) {
+  const ByteLanes x = lanes ^ (kLowBits * b);
+  return (x - kLowBits) & ~x & kHighBits;
 }
 
-static_assert(LanesBefore(0x0000800000800000) == 0x0000000000FFFF);
+// Of sixteen lanes in two words, the index of the lowest flagged one; 16 when none is.
+constexpr int LowestFlagged(ByteLanes low, ByteLanes high) {
+  return low != 0 ? std::countr_zero(low) / 8 : 8 + std::countr_zero(high) / 8;
+}
+
+// For every count 0-16 of name bytes inside the quotes, the lanes of the two words that hold them.
+constexpr std::array<std::array<ByteLanes, 2>, 17> kInsideLanes = [] {
+  std::array<std::array<ByteLanes, 2>, 17> lanes{};
+  for (std::size_t count = 0; count < lanes.size(); ++count) {
+    for (std::size_t i = 0; i < count; ++i) lanes[count][i / 8] |= ByteLanes{0xFF} << (8 * (i % 8));
+  }
+  return lanes;
+}();
+
+// The first lane of sixteen that holds one of two bytes; 16 when none does.
+constexpr int FirstOfEither(ByteLanes low, ByteLanes high, std::uint8_t a, std::uint8_t b) {
+  return LowestFlagged(LowestLaneHolding(low, a) | LowestLaneHolding(low, b),
+                       LowestLaneHolding(high, a) | LowestLaneHolding(high, b));
+}
+
 static_assert(ControlLanes(LoadLanes(std::array<std::uint8_t, 8>{0x00, 0x1F, 0x20, 0x7F, 0x80, 0x9F,
                                                                  0xA0, 0xFF}
-                                         .data())) == 0x0000808000008080);
-static_assert(LanesEqual(0x22A0A022A2A00022, kQuote) == 0x8000008000000080);
+                                         .data())) == 0x0000404000004040);
+static_assert(FirstOfEither(0x22A0A022A2A00041, 0, kQuote, kQuote) == 4);
+static_assert(FirstOfEither(0x4141414141414141, 0x41A0412241414141, kShiftedSpace, kQuote) == 12);
+static_assert(FirstOfEither(~0ull, ~0ull, kShiftedSpace, kQuote) == 16);
+static_assert(kInsideLanes[0][0] == 0 && kInsideLanes[3][0] == 0xFFFFFF && kInsideLanes[3][1] == 0);
+static_assert(kInsideLanes[16][1] == ~0ull && kInsideLanes[9][1] == 0xFF);
 
-// The GEOS file type of the entry whose offset 0x03 is the current position, which is restored;
-// -1 past the end of the image.
-int ReadGeosType(DiskImage& image) {
-  const std::int64_t back = image.Position();
-  image.SeekBy(kToGeosType);
-  const int geos_type = image.ReadByte();
-  image.SeekTo(back);
-  return geos_type;
+// The block count of the common files, below 1000, in place; the others by the full way.
+std::size_t ComposeLongBlockCount(int blocks, char* out);
+
+inline std::size_t PutBlockCount(int blocks, char* out) {
+  if (blocks >= static_cast<int>(kShortCounts.size())) return ComposeLongBlockCount(blocks, out);
+  std::memcpy(out, kShortCounts[static_cast<std::size_t>(blocks)].data(), 4);
+  out[4] = static_cast<char>(kSpace);
+  return 5;
 }
 
-std::string_view GeosTypeNameOf(int geos_type) {
-  if (geos_type < 0 || geos_type >= static_cast<int>(kGeosTypeNames.size())) return kNotGeos;
-  return kGeosTypeNames[static_cast<std::size_t>(geos_type)];
+inline std::size_t PutFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
+  const TypeText& text = TypeTextOf(type, geos_type);
+  std::memcpy(out, text.bytes.data(), text.bytes.size());
+  return text.length;
+}
+
+inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
+  // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
+  // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
+  // bytes are tested and copied eight at a time.
+  const ByteLanes low = LoadLanes(name);
+  const ByteLanes high = LoadLanes(name + 8);
+  if ((ControlLanes(low) | ControlLanes(high)) != 0) return 0;
+  // The first padding byte becomes the closing quote, unless a quote of the name's own comes
+  // first and closes the quotes early.
+  const int closing = FirstOfEither(low, high, kShiftedSpace, kQuote);
+  if (closing < 16 && name[closing] == kQuote) return 0;
+  // Behind the closing quote every byte loses bit 7.
+  constexpr ByteLanes kSevenBits = kLowBits * 0x7F;
+  const auto& inside = kInsideLanes[static_cast<std::size_t>(closing)];
+  StoreLanes(low & (inside[0] | kSevenBits), out + 1);
+  StoreLanes(high & (inside[1] | kSevenBits), out + 9);
+  out[0] = static_cast<char>(kQuote);
+  // Column 17: a blank behind the closing quote, or the closing quote itself.
+  out[17] = static_cast<char>(kSpace);
+  out[closing + 1] = static_cast<char>(kQuote);
+  return 18;
 }
 
 }  // namespace
 
-std::string_view GeosTypeName(DiskImage& image) {
-  return GeosTypeNameOf(ReadGeosType(image));
+std::string_view GeosTypeName(std::uint8_t geos_type) {
+  if (geos_type >= kGeosTypeNames.size()) return kNotGeos;
+  return kGeosTypeNames[geos_type];
 }
 
 void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
@@ -145,16 +246,7 @@ void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
   text.resize(length);
 }
 
-bool ComposeQuotedName(DiskImage& image, LineBuffer& text) {
-  // All 16 name bytes are read first: the zero byte that ends a name early and the two bytes
-  // checked after it for the end of the directory always lie among them.
-  // Bytes beyond the end of the image read as zero.
-  std::array<std::uint8_t, 16> name{};
-  image.ReadBytes(name);
-  return ComposeQuotedName(name, text);
-}
-
-bool ComposeQuotedName(const std::array<std::uint8_t, 16>& name, LineBuffer& text) {
+bool ComposeQuotedName(std::span<const std::uint8_t, 16> name, LineBuffer& text) {
   // The opening quote, 16 name columns and the closing column.
   static_assert(LineBuffer::kCapacity >= 18);
   char* const columns = text.data();
@@ -191,84 +283,42 @@ bool ComposeQuotedName(const std::array<std::uint8_t, 16>& name, LineBuffer& tex
 }
 
 std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
-  // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
-  // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
-  // bytes are tested and copied eight at a time.
-  const ByteLanes low = LoadLanes(name);
-  const ByteLanes high = LoadLanes(name + 8);
-  if ((ControlLanes(low) | ControlLanes(high)) != 0) return 0;
-  // The first padding byte becomes the closing quote; the lanes before it are inside the quotes,
-  // where a quote of the name's own would close them early.
-  const ByteLanes padding_low = LanesEqual(low, kShiftedSpace);
-  const ByteLanes padding_high = LanesEqual(high, kShiftedSpace);
-  const ByteLanes inside_low = LanesBefore(padding_low);
-  const ByteLanes inside_high = padding_low != 0 ? 0 : LanesBefore(padding_high);
-  if (((LanesEqual(low, kQuote) & inside_low) | (LanesEqual(high, kQuote) & inside_high)) != 0) {
-    return 0;
-  }
-  // Behind the closing quote every byte loses bit 7.
-  constexpr ByteLanes kSevenBits = kLowBits * 0x7F;
-  StoreLanes(low & (inside_low | kSevenBits), out + 1);
-  StoreLanes(high & (inside_high | kSevenBits), out + 9);
-  const int closing = padding_low != 0    ? std::countr_zero(padding_low) / 8
-                      : padding_high != 0 ? 8 + std::countr_zero(padding_high) / 8
-                                          : 16;
-  out[0] = static_cast<char>(kQuote);
-  out[closing + 1] = static_cast<char>(kQuote);
-  // Column 17: a blank behind the closing quote, or the closing quote itself.
-  if (closing < 16) out[17] = static_cast<char>(kSpace);
-  return 18;
+  return PutPlainName(name, out);
 }
 
 std::size_t ComposeBlockCount(int blocks, char* out) {
-  // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
-  const int digits = blocks >= 10000  ? 5
-                     : blocks >= 1000 ? 4
-                     : blocks >= 100  ? 3
-                     : blocks >= 10   ? 2
-                                      : 1;
-  const int width = std::max(digits, 3) + 2;
-  std::memcpy(out, "       ", 7);  // the widest count: five digits and two blanks
+  return PutBlockCount(blocks, out);
+}
+
+namespace {
+
+std::size_t ComposeLongBlockCount(int blocks, char* out) {
+  // "%-3i  ": 1000-65535 fill their columns; two blanks follow.
+  const int digits = blocks >= 10000 ? 5 : 4;
   int rest = blocks;
   for (int i = digits - 1; i >= 0; --i, rest /= 10) {
     out[i] = static_cast<char>('0' + rest % 10);
   }
-  return static_cast<std::size_t>(width);
+  out[digits] = out[digits + 1] = static_cast<char>(kSpace);
+  return static_cast<std::size_t>(digits + 2);
 }
 
-void ComposeBlockCount(DiskImage& image, LineBuffer& text) {
-  // Low byte first; bytes beyond the end of the image read as zero.
-  std::array<std::uint8_t, 2> size{};
-  image.ReadBytes(size);
-  // "%-3i  ": the number (0-65535) left-aligned in three columns, then two blanks.
-  text.resize(ComposeBlockCount(size[0] + 256 * size[1], text.data()));
+}  // namespace
+
+std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
+  return PutFileType(type, geos_type, out);
 }
 
-bool ComposeFileType(DiskImage& image, LineBuffer& text) {
-  text.clear();
-  const std::uint8_t type = ReadOrZero(image);
-  if (type == 0) {
-    text.append("SCR");  // a scratched entry: never listed
-    return false;
-  }
-
-  text.resize(ComposeFileType(type, ReadGeosType(image), text.data()));
-  return true;
-}
-
-std::size_t ComposeFileType(std::uint8_t type, int geos_type, char* out) {
-  const int kind = type & 7;
-  std::string_view name = kCbmTypeNames[kind];
-  // A GEOS file lists under its GEOS type. "DEL" (kind 0) is asked as well.
-  if (kind < 5 && geos_type > 0 && geos_type < static_cast<int>(kGeosTypeNames.size())) {
-    name = kGeosTypeNames[static_cast<std::size_t>(geos_type)];
-  }
-  std::size_t length = 0;
-  if ((type & 0x80) == 0) out[length++] = '*';  // not closed properly ("splat" file)
-  static_assert(kGeosTypeNames[0] == kNotGeos);
-  for (std::size_t i = 0; i < kTypeNameLength; ++i) out[length++] = name[i];
-  if ((type & 0x40) != 0) out[length++] = '<';  // locked
-  return length;
+std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start) {
+  const std::size_t blocks_length =
+      PutBlockCount(entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1], out);
+  const std::size_t name_length = PutPlainName(entry + kEntryName, out + blocks_length);
+  if (name_length == 0) return 0;
+  const std::size_t length = blocks_length + name_length;
+  out[length] = static_cast<char>(kSpace);
+  const std::uint8_t type = entry[kEntryType];
+  *type_start = length + ((type & 0x80) != 0 ? 1 : 0);
+  return *type_start + PutFileType(type, entry[kEntryGeosType], out + *type_start);
 }
 
 }  // namespace quillane

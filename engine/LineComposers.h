@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "DiskImage.h"
@@ -11,40 +12,39 @@
 
 namespace quillane {
 
-// The composers read the pieces of the listing rows from the image and write each text into a
-// buffer the caller holds (replacing what it held).
+// The composers write the texts of a listing row's pieces. The header's reads track 18 sector 0
+// of the image itself; those of an entry row take the entry's bytes in hand, read once by the
+// walk (see DirectoryFacts.h for where each field stands).
 
 // The header: "0 ", the quoted disk name, a blank, the disk ID, a fill byte and the DOS type
-// (26 bytes unless a zero byte cuts it). Seeks into track 18 sector 0 itself.
+// (26 bytes unless a zero byte cuts it), into text (replacing what it held).
 void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text);
 
-// The quoted file name, read from the current position (entry offset 0x05). All 16 name bytes
-// are read, whatever they hold. Returns EndOfListing: three zero bytes in a row in the name.
-bool ComposeQuotedName(DiskImage& image, LineBuffer& text);
-// The same of the 16 name bytes in hand.
-bool ComposeQuotedName(const std::array<std::uint8_t, 16>& name, LineBuffer& text);
+// The quoted file name of the 16 name bytes, into text (replacing what it held). All 16 are
+// looked at, whatever they hold. Returns EndOfListing: three zero bytes in a row in the name.
+bool ComposeQuotedName(std::span<const std::uint8_t, 16> name, LineBuffer& text);
 
-// The block count, two bytes low first at the current position, formatted "%-3i  ".
-void ComposeBlockCount(DiskImage& image, LineBuffer& text);
-
-// The type text of the type byte at the current position (entry offset 0x02): "SCR" for 0x00,
-// else the CBM or GEOS type name with "*" in front for an unclosed file and "<" behind for a
-// locked one. Leaves the position on entry offset 0x03. False when the text is "SCR", the
-// entry of a scratched or never used file.
-bool ComposeFileType(DiskImage& image, LineBuffer& text);
-
-// The same texts from bytes in hand, written at out (room for 18 bytes); each returns its length.
-// ComposeBlockCount: the block count (0-65535). ComposeFileType: the text of a type byte other
-// than 0x00, with the entry's GEOS type byte (-1 when there is none). ComposePlainName: the
-// quoted name of the 16 name bytes at name, as LIST shows it, for a name that LIST prints as it
-// is stored (printable bytes other than a quote, then 0xA0 padding followed by bytes printable
-// without bit 7); 0 for any other name, which ComposeQuotedName and EmulateListLine handle.
-std::size_t ComposeBlockCount(int blocks, char* out);
-std::size_t ComposeFileType(std::uint8_t type, int geos_type, char* out);
+// The quoted name as LIST shows it, for a name that LIST prints as it is stored: printable bytes
+// other than a quote, then 0xA0 padding followed by bytes printable without bit 7. Writes the 18
+// columns at out (room for 18) and returns 18; 0 for any other name, which ComposeQuotedName and
+// EmulateListLine handle.
 std::size_t ComposePlainName(const std::uint8_t* name, char* out);
 
-// The GEOS type name of the entry whose offset 0x03 is the current position; the position is
-// restored.
-std::string_view GeosTypeName(DiskImage& image);
+// The block count (0-65535) formatted "%-3i  ", at out (room for 8); returns its length.
+std::size_t ComposeBlockCount(int blocks, char* out);
+
+// The type text of a type byte other than 0x00 (0x00, "SCR", is an entry never listed), with
+// the entry's GEOS type byte: the CBM or GEOS type name with "*" in front for an unclosed file
+// and "<" behind for a locked one. Written at out (room for 8); returns its length, 3 to 5.
+std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out);
+
+// The whole row of an entry whose name LIST prints as it is stored (see ComposePlainName), from
+// the entry's 32 bytes: the block count, the quoted name, a blank and the type text, whose "*"
+// takes the blank's place for an unclosed file. Written at out (room for 40); returns the row's
+// length, with the type text from out + *type_start to the end; 0 for any other name.
+std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start);
+
+// The name of a GEOS file type byte: "non" for 0 and for 15-255, which are no GEOS files.
+std::string_view GeosTypeName(std::uint8_t geos_type);
 
 }  // namespace quillane

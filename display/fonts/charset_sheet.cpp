@@ -17,6 +17,7 @@
 #include <cstdlib>
 
 #include "FontFiles.h"
+#include "OffscreenPlatform.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  PreferOffscreenPlatform();
   QGuiApplication app(argc, argv);
   if (argc != 3) {
     std::fprintf(stderr, "usage: charset_sheet <font folder> <output folder>\n");

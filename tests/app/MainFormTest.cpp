@@ -24,6 +24,7 @@
 namespace {
 
 using quillane::GeometryMode;
+using quillane::Question;
 using quillane::test::ImageBuilder;
 
 struct Window {
@@ -81,6 +82,10 @@ TEST(MainForm, PromptsOfAllThreeKindsAnsweredAcrossImages) {
     ASSERT_EQ(w.Rows(), step.rows);
     EXPECT_TRUE(w.Rows() == 0 || w.form.Listing()->RowBytes(0).endsWith(step.header_end));
   }
+  // Each question has a window of its own kind.
+  EXPECT_EQ((std::vector{w.form.fCrosslinkDialog()->Kind(), w.form.fFilesizeDialog()->Kind(),
+                         w.form.fExtBamDialog()->Kind()}),
+            (std::vector{Question::Crosslink, Question::UnsupportedSize, Question::Layout}));
 }
 
 // Only the user's own choice lists: not the focus arriving by Tab, not the listed file deleted

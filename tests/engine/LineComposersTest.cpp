@@ -13,8 +13,6 @@ using test::Bytes;
 using test::ImageBuilder;
 using test::kBam;
 
-const std::int64_t kEntry = 0x16600 + 2 * 32;  // entry 2 of 18/1
-
 // The two bytes at 0xA0 are dropped; a shifted space changes, in name and ID.
 TEST(ComposeHeaderLine, Cases) {
   const auto named = [](const char* n) {
@@ -69,17 +67,13 @@ TEST(ComposeQuotedName, Cases) {
       {"ABCDEFGHIJKLMN{00}{00}", "\"ABCDEFGHIJKLMN", false}};
   // clang-format on
   for (const auto& c : cases) {
-    DiskImage image = ImageBuilder::Blank35()
-                          .SetEntry(18, 1, 2, {.name = ""})
-                          .Set(kEntry + 5, Bytes(c.bytes))
-                          .Image();
-    image.SeekTo(kEntry + 5);
-    LineBuffer text;
-    EXPECT_EQ(ComposeQuotedName(image, text), c.end_of_listing) << c.bytes;
-    EXPECT_EQ(text.view(), c.text) << c.bytes;
     std::array<std::uint8_t, 16> name{};
-    image.SeekTo(kEntry + 5);
-    image.ReadBytes(name);
+    name.fill(0xA0);
+    const std::string bytes = Bytes(c.bytes);
+    std::copy(bytes.begin(), bytes.end(), name.begin());
+    LineBuffer text;
+    EXPECT_EQ(ComposeQuotedName(name, text), c.end_of_listing) << c.bytes;
+    EXPECT_EQ(text.view(), c.text) << c.bytes;
     std::array<char, 18> plain{};
     const std::size_t length = ComposePlainName(name.data(), plain.data());
     EXPECT_EQ(std::string_view(plain.data(), length), c.plain ? c.text : "") << c.bytes;
@@ -87,18 +81,15 @@ TEST(ComposeQuotedName, Cases) {
 }
 
 TEST(ComposeBlockCount, LeftAlignedInThreeColumnsAndTwoSpaces) {
-  // clang-format off
-  const struct { std::uint8_t lo, hi; const char* text; } cases[] = {{0, 0, "0    "}, {9, 0, "9    "}, {10, 0, "10   "},
-      {99, 0, "99   "}, {100, 0, "100  "}, {0x98, 0x02, "664  "}, {0xE7, 0x03, "999  "}, {0xE8, 0x03, "1000  "},
-      {0x0F, 0x27, "9999  "}, {0x10, 0x27, "10000  "}, {0xFF, 0xFF, "65535  "}};
-  // clang-format on
+  const struct {
+    int blocks;
+    const char* text;
+  } cases[] = {{0, "0    "},     {9, "9    "},       {10, "10   "},     {99, "99   "},
+               {100, "100  "},   {664, "664  "},     {999, "999  "},    {1000, "1000  "},
+               {9999, "9999  "}, {10000, "10000  "}, {65535, "65535  "}};
   for (const auto& c : cases) {
-    DiskImage image = DiskImage::FromBytes({7, c.lo, c.hi, 9});
-    image.SeekTo(1);
-    LineBuffer text;
-    ComposeBlockCount(image, text);
-    EXPECT_EQ(text.view(), c.text);
-    EXPECT_EQ(image.Position(), 3);
+    std::array<char, 8> out{};
+    EXPECT_EQ(std::string_view(out.data(), ComposeBlockCount(c.blocks, out.data())), c.text);
   }
 }
 
@@ -106,23 +97,16 @@ TEST(ComposeFileType, TypeTexts) {
   // clang-format off
   const struct { int type, geos; const char* text; } cases[] = {
       {0x80, 0, "DEL"}, {0x81, 0, "SEQ"}, {0x82, 0, "PRG"}, {0x83, 0, "USR"}, {0x84, 0, "REL"}, {0x85, 0, "???"}, {0x86, 0, "???"},
-      {0x87, 0, "???"}, {0x00, 6, "SCR"}, {0x02, 0, "*PRG"}, {0xC2, 0, "PRG<"}, {0x42, 0, "*PRG<"}, {0x40, 0, "*DEL<"}, {0xBA, 0, "PRG"},
+      {0x87, 0, "???"}, {0x02, 0, "*PRG"}, {0xC2, 0, "PRG<"}, {0x42, 0, "*PRG<"}, {0x40, 0, "*DEL<"}, {0xBA, 0, "PRG"},
       {0x85, 6, "???"}, {0x05, 6, "*???"}, {0x83, 6, "APP"}, {0x03, 6, "*APP"}, {0xC3, 6, "APP<"}, {0x80, 1, "BAS"}, {0x84, 2, "ASS"},
       {0x82, 7, "DOC"}, {0x82, 8, "FON"}, {0x82, 13, "TMP"}, {0x82, 14, "AUT"}, {0x82, 15, "PRG"}, {0x82, 255, "PRG"}};
   // clang-format on
   for (const auto& c : cases) {
-    DiskImage image =
-        ImageBuilder::Blank35().SetEntry(18, 1, 2, {.type = c.type, .geos_type = c.geos}).Image();
-    image.SeekTo(kEntry + 2);
-    LineBuffer text;
-    EXPECT_EQ(ComposeFileType(image, text), c.type != 0) << c.text;
-    EXPECT_EQ(text.view(), c.text) << c.type << " geos " << c.geos;
-    EXPECT_EQ(image.Position(), kEntry + 3);
+    std::array<char, 8> out{};
+    const std::size_t length = ComposeFileType(static_cast<std::uint8_t>(c.type),
+                                               static_cast<std::uint8_t>(c.geos), out.data());
+    EXPECT_EQ(std::string_view(out.data(), length), c.text) << c.type << " geos " << c.geos;
   }
-  DiskImage past_the_end = DiskImage::FromBytes({0x82, 0x00, 0x00});
-  past_the_end.SeekTo(1);
-  EXPECT_EQ(GeosTypeName(past_the_end), "non");
-  EXPECT_EQ(past_the_end.Position(), 1);
 }
 
 }  // namespace

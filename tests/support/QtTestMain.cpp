@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "OffscreenPlatform.h"
+
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  PreferOffscreenPlatform();
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
