@@ -19,45 +19,36 @@ class DumpPrinter final : public ImagePrinter {
   void BeginImage(const std::string& path) override {
     ImagePrinter::BeginImage(path);
     mode_written_ = false;
-    out_ += "# image ";
-    AppendEscaped(out_, path);
-    out_ += '\n';
-    image_record_length_ = out_.size();
+    Record("# image ", path);
+    image_record_length_ = out_.Size();
   }
 
   void Prompt(Question question, const std::string& text, std::string_view /*answer*/) override {
     // The size and layout prompts come before the layout is known; the crosslink prompt comes
     // from the walk, after the header row and so after the mode record.
-    out_ += "# prompt ";
-    out_ += std::to_string(static_cast<int>(question));
-    out_ += ' ';
-    AppendEscaped(out_, text);
-    out_ += '\n';
+    Record("# prompt " + std::to_string(static_cast<int>(question)) + " ", text);
   }
 
   void ShowMessage(const std::string& text) override {
     WriteModeRecord();
-    out_ += "# message ";
-    AppendEscaped(out_, text);
-    out_ += '\n';
+    Record("# message ", text);
   }
 
   void Append(const ListingRow& row) override {
     WriteModeRecord();
-    const std::size_t old = out_.size();
-    char* const start = Extend(out_, 10 + 1 + 2 * row.text.size() + 1 + 2 * row.reverse.size() + 1);
-    char* at = PutDecimal(start, count_++);
+    char* at = out_.Room(10 + 1 + 2 * row.text.size() + 1 + 2 * row.reverse.size() + 1);
+    at = PutDecimal(at, count_++);
     *at++ = '\t';
     at = PutHex(at, row.text);
     *at++ = '\t';
     at = PutHex(at, row.reverse);
     *at++ = '\n';
-    out_.resize(old + static_cast<std::size_t>(at - start));
+    out_.Commit(at);
   }
 
   void EndImage(ListOutcome outcome, const std::string& reason) override {
     if (outcome == ListOutcome::CannotOpen || outcome == ListOutcome::Unreadable) {
-      out_.resize(image_record_length_);
+      out_.Truncate(image_record_length_);
       out_ += "# unreadable\n";
       TellUser(reason);
       return;
@@ -69,13 +60,20 @@ class DumpPrinter final : public ImagePrinter {
   void WriteModeRecord() {
     if (mode_written_) return;
     mode_written_ = true;
-    out_ += "# mode ";
-    out_ += std::to_string(ModeNumber(mode_));
-    out_ += '\n';
+    out_ += "# mode " + std::to_string(ModeNumber(mode_)) + "\n";
+  }
+
+  // "HEAD TEXT" and a newline, TEXT escaped.
+  void Record(std::string_view head, std::string_view text) {
+    record_ = head;
+    AppendEscaped(record_, text);
+    record_ += '\n';
+    out_ += record_;
   }
 
   bool mode_written_ = false;
   std::size_t image_record_length_ = 0;
+  std::string record_;
 };
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace quillane::cli {
 
 void ImagePrinter::BeginImage(const std::string& path) {
   path_ = path;
-  out_.clear();
+  out_.Clear();
   count_ = 0;
   mode_ = GeometryMode::NotListable;
 }

@@ -8,6 +8,7 @@
 #include "DirectoryLister.h"
 #include "GeometryMode.h"
 #include "ListingList.h"
+#include "OutputBuffer.h"
 #include "OutputFile.h"
 #include "PromptAnswerer.h"
 
@@ -31,7 +32,7 @@ class ImagePrinter : public ListingList, public MessageBox {
   virtual void EndImage(ListOutcome outcome, const std::string& reason) = 0;
 
   // The bytes of the image last ended, for standard output.
-  std::string_view Output() const { return out_; }
+  std::string_view Output() const { return out_.View(); }
 
   int Count() const override { return count_; }
 
@@ -43,7 +44,7 @@ class ImagePrinter : public ListingList, public MessageBox {
 
   OutputFile& err_;
   std::string path_;
-  std::string out_;
+  OutputBuffer out_;
   int count_ = 0;
   GeometryMode mode_ = GeometryMode::NotListable;
 };

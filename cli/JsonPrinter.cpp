@@ -105,29 +105,30 @@ class JsonPrinter final : public ImagePrinter {
   }
 
   void EndImage(ListOutcome outcome, const std::string& reason) override {
-    out_ += "{\"path\":";
-    AppendDisplay(out_, path_);
-    out_ += ",\"path_hex\":\"";
-    AppendHex(out_, path_);
-    out_ += "\",\"outcome\":";
-    AppendJsonString(out_, OutcomeName(outcome));
+    line_ = "{\"path\":";
+    AppendDisplay(line_, path_);
+    line_ += ",\"path_hex\":\"";
+    AppendHex(line_, path_);
+    line_ += "\",\"outcome\":";
+    AppendJsonString(line_, OutcomeName(outcome));
     if (outcome == ListOutcome::CannotOpen || outcome == ListOutcome::Unreadable) {
-      out_ += ",\"reason\":";
-      AppendJsonString(out_, reason);
+      line_ += ",\"reason\":";
+      AppendJsonString(line_, reason);
       TellUser(reason);
     }
     if (outcome != ListOutcome::CannotOpen) {
-      out_ += ",\"mode\":" + std::to_string(ModeNumber(mode_)) + ",\"mode_name\":";
-      AppendJsonString(out_, kModeNames[static_cast<std::size_t>(ModeNumber(mode_))]);
+      line_ += ",\"mode\":" + std::to_string(ModeNumber(mode_)) + ",\"mode_name\":";
+      AppendJsonString(line_, kModeNames[static_cast<std::size_t>(ModeNumber(mode_))]);
     }
-    out_ += ",\"prompts\":" + (prompts_.empty() ? "[" : prompts_) + "]";
-    out_ += ",\"messages\":" + (messages_.empty() ? "[" : messages_) + "]";
+    line_ += ",\"prompts\":" + (prompts_.empty() ? "[" : prompts_) + "]";
+    line_ += ",\"messages\":" + (messages_.empty() ? "[" : messages_) + "]";
     if (outcome == ListOutcome::Listed) {
-      out_ += ",\"header\":" + header_ + "]}";
-      out_ += ",\"entries\":" + (entries_.empty() ? "[" : entries_) + "]";
-      out_ += "," + end_ + ",\"blocks_free_row\":" + (free_row_.empty() ? "null" : free_row_);
+      line_ += ",\"header\":" + header_ + "]}";
+      line_ += ",\"entries\":" + (entries_.empty() ? "[" : entries_) + "]";
+      line_ += "," + end_ + ",\"blocks_free_row\":" + (free_row_.empty() ? "null" : free_row_);
     }
-    out_ += "}\n";
+    line_ += "}\n";
+    out_ += line_;
   }
 
  private:
@@ -156,7 +157,7 @@ class JsonPrinter final : public ImagePrinter {
   }
 
   Charset charset_;
-  std::string prompts_, messages_, header_, entries_, end_, free_row_, scratch_;
+  std::string prompts_, messages_, header_, entries_, end_, free_row_, scratch_, line_;
   bool in_entries_ = false;
 };
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
-#include <iterator>
 
 #include "ScreenCode.h"
 #include "UnicodeCharset.h"
@@ -15,21 +15,20 @@ constexpr std::string_view kReverseOn = "\x1b[7m";
 constexpr std::string_view kReverseOff = "\x1b[27m";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-// The two hex digits of every byte value.
-constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
-  std::array<std::array<char, 2>, 256> table{};
-  for (std::size_t b = 0; b < 256; ++b) table[b] = {kHexDigits[b >> 4], kHexDigits[b & 0xF]};
-  return table;
-}();
-
 // How each of the 256 byte codes shows in a character set: its cell's UTF-8 bytes, and
-// whether the cell is drawn reversed of its own (a control byte kept inside quotes).
-struct Utf8Cell {
+// whether the cell is drawn reversed of its own (a control byte kept inside quotes). Eight
+// bytes each, so that a byte code finds its cell by a shift.
+struct alignas(8) Utf8Cell {
   std::array<char, 4> bytes{};
   std::uint8_t length = 0;
   bool reversed = false;
 };
-using Utf8Table = std::array<Utf8Cell, 256>;
+struct Utf8Table {
+  std::array<Utf8Cell, 256> cells;
+  // The byte codes from the space up to this one show as the ASCII characters of the same
+  // codes: the digits, the capitals and most punctuation in both sets.
+  std::uint8_t plain_last = ' ' - 1;
+};
 
 Utf8Table MakeUtf8Table(Charset charset) {
   Utf8Table table;
@@ -38,10 +37,15 @@ Utf8Table MakeUtf8Table(Charset charset) {
     const ScreenCell cell = kScreenCellOfByte[static_cast<std::size_t>(b)];
     utf8.clear();
     AppendUtf8(utf8, UnicodeOfScreenCode(charset, cell.code));
-    Utf8Cell& entry = table[static_cast<std::size_t>(b)];
+    Utf8Cell& entry = table.cells[static_cast<std::size_t>(b)];
     utf8.copy(entry.bytes.data(), entry.bytes.size());
     entry.length = static_cast<std::uint8_t>(utf8.size());
     entry.reversed = cell.reversed;
+  }
+  for (std::size_t b = ' '; b < 256 && table.cells[b].length == 1 &&
+                            static_cast<std::uint8_t>(table.cells[b].bytes[0]) == b;
+       ++b) {
+    table.plain_last = static_cast<std::uint8_t>(b);
   }
   return table;
 }
@@ -58,9 +62,69 @@ char* PutCell(char* at, const Utf8Cell& cell) {
   return at + cell.length;
 }
 
+// Whether the sixteen bytes at text all lie from the space to last.
+bool AllFromSpaceTo(const char* text, std::uint8_t last) {
+  using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+  Bytes16 bytes;
+  std::memcpy(&bytes, text, sizeof bytes);
+  const auto within = (bytes - ' ') <= static_cast<std::uint8_t>(last - ' ');
+  std::uint64_t halves[2];
+  std::memcpy(halves, &within, sizeof halves);
+  return (halves[0] & halves[1]) == ~std::uint64_t{0};
+}
+
+// A row's text without reverse video. Sixteen cells that all show as the same ASCII bytes, as
+// most of a row does, are copied as they are.
+char* PutPlainText(char* at, std::string_view text, const Utf8Table& table) {
+  for (; text.size() >= 16; text.remove_prefix(16)) {
+    if (AllFromSpaceTo(text.data(), table.plain_last)) {
+      std::memcpy(at, text.data(), 16);
+      at += 16;
+      continue;
+    }
+    for (char c : text.substr(0, 16)) at = PutCell(at, table.cells[static_cast<std::uint8_t>(c)]);
+  }
+  for (char c : text) at = PutCell(at, table.cells[static_cast<std::uint8_t>(c)]);
+  return at;
+}
+
 char* PutHex(char* at, std::uint8_t byte) {
-  std::memcpy(at, kHexPairs[byte].data(), 2);
+  at[0] = kHexDigits[byte >> 4];
+  at[1] = kHexDigits[byte & 0xF];
   return at + 2;
+}
+
+// The sixteen hex digits of eight bytes at once, in vectors of bytes: the bytes' high and low
+// nibbles interleaved, high first, and each nibble turned into its digit. The compiler makes
+// this a few vector instructions where the machine has them.
+using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
+using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+using Nibbles16 = signed char __attribute__((vector_size(16)));
+
+void Put16HexDigits(char* at, const std::uint8_t* bytes) {
+  Bytes8 eight;
+  std::memcpy(&eight, bytes, sizeof eight);
+  // The eight bytes twice over fill a vector of sixteen, of which the first half counts.
+  const Bytes16 twice =
+      __builtin_shufflevector(eight, eight, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7);
+  const Bytes16 high = twice >> 4, low = twice & 0xF;
+  const auto nibbles = reinterpret_cast<Nibbles16>(
+      __builtin_shufflevector(high, low, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23));
+  const Nibbles16 digits = nibbles + '0' + ((nibbles > 9) & ('a' - '0' - 10));
+  std::memcpy(at, &digits, sizeof digits);
+}
+
+char* PutHex(char* at, const std::uint8_t* bytes, std::size_t n) {
+  if (n < 8) {
+    for (; n > 0; --n) at = PutHex(at, *bytes++);
+    return at;
+  }
+  // Groups of eight, the last one ending at the last byte: it may write some digits again.
+  char* const end = at + 2 * n;
+  const std::uint8_t* const last = bytes + n - 8;
+  for (; bytes < last; bytes += 8, at += 16) Put16HexDigits(at, bytes);
+  Put16HexDigits(end - 16, last);
+  return end;
 }
 
 // The length of the well-formed UTF-8 sequence at the start of text, 0 when there is none:
@@ -98,24 +162,15 @@ char* Extend(std::string& out, std::size_t n) {
 }
 
 char* PutHex(char* at, std::string_view bytes) {
-  for (char c : bytes) at = PutHex(at, static_cast<std::uint8_t>(c));
-  return at;
+  return PutHex(at, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 char* PutHex(char* at, std::span<const std::uint8_t> bytes) {
-  for (std::uint8_t b : bytes) at = PutHex(at, b);
-  return at;
+  return PutHex(at, bytes.data(), bytes.size());
 }
 
 char* PutDecimal(char* at, int n) {
-  char digits[12];
-  char* first = std::end(digits);
-  unsigned rest = static_cast<unsigned>(n);
-  do {
-    *--first = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  } while (rest != 0);
-  return std::copy(first, std::end(digits), at);
+  return std::to_chars(at, at + 10, static_cast<unsigned>(n)).ptr;
 }
 
 void AppendHex(std::string& out, std::string_view bytes) {
@@ -127,34 +182,41 @@ void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
 }
 
 void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
-  const Utf8Table& table = Utf8TableOf(charset);
   const std::size_t old = out.size();
+  char* const start = Extend(out, RowTextRoom(row));
+  char* const end = PutRowText(start, row, charset, reverse_as_ansi);
+  out.resize(old + static_cast<std::size_t>(end - start));
+}
+
+std::size_t RowTextRoom(const ListingRow& row) {
   // Four bytes of UTF-8 and a switch of reverse video per cell at the most, and a last switch.
-  char* const start = Extend(out, row.text.size() * (4 + kReverseOff.size()) + kReverseOff.size());
-  char* at = start;
+  return row.text.size() * (4 + kReverseOff.size()) + kReverseOff.size();
+}
+
+char* PutRowText(char* at, const ListingRow& row, Charset charset, bool reverse_as_ansi) {
+  const Utf8Table& table = Utf8TableOf(charset);
+  if (!reverse_as_ansi) return PutPlainText(at, row.text, table);
   bool reversed_now = false;
   for (std::size_t column = 0; column < row.text.size(); ++column) {
-    const Utf8Cell& cell = table[static_cast<std::uint8_t>(row.text[column])];
-    if (reverse_as_ansi) {
-      // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
-      // shows as a reversed character of its own, its bit always clear.
-      const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
-      if (reversed != reversed_now) {
-        const std::string_view escape = reversed ? kReverseOn : kReverseOff;
-        at = std::copy(escape.begin(), escape.end(), at);
-        reversed_now = reversed;
-      }
+    const Utf8Cell& cell = table.cells[static_cast<std::uint8_t>(row.text[column])];
+    // A cell is drawn reversed where the row's bits say so; a control byte kept inside quotes
+    // shows as a reversed character of its own, its bit always clear.
+    const bool reversed = row.IsReversed(static_cast<int>(column)) != cell.reversed;
+    if (reversed != reversed_now) {
+      const std::string_view escape = reversed ? kReverseOn : kReverseOff;
+      at = std::copy(escape.begin(), escape.end(), at);
+      reversed_now = reversed;
     }
     at = PutCell(at, cell);
   }
   if (reversed_now) at = std::copy(kReverseOff.begin(), kReverseOff.end(), at);
-  out.resize(old + static_cast<std::size_t>(at - start));
+  return at;
 }
 
 void AppendPetsciiText(std::string& out, std::span<const std::uint8_t> bytes, Charset charset) {
   const Utf8Table& table = Utf8TableOf(charset);
   for (std::uint8_t b : bytes) {
-    const Utf8Cell& cell = table[b];
+    const Utf8Cell& cell = table.cells[b];
     out.append(cell.bytes.data(), cell.length);
   }
 }

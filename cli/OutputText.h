@@ -28,6 +28,9 @@ void AppendHex(std::string& out, std::span<const std::uint8_t> bytes);
 // One listing row as UTF-8 text in a character set, each cell as the C64 shows it; with ANSI
 // escapes around the reversed cells when reverse_as_ansi.
 void AppendRowText(std::string& out, const ListingRow& row, Charset charset, bool reverse_as_ansi);
+// The same written in place, at most RowTextRoom(row) bytes.
+char* PutRowText(char* at, const ListingRow& row, Charset charset, bool reverse_as_ansi);
+std::size_t RowTextRoom(const ListingRow& row);
 
 // Stored PETSCII bytes as UTF-8 text in a character set, each byte as the C64 prints it.
 void AppendPetsciiText(std::string& out, std::span<const std::uint8_t> bytes, Charset charset);

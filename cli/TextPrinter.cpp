@@ -17,10 +17,12 @@ class TextPrinter final : public ImagePrinter {
   void ShowMessage(const std::string& text) override { TellUserMessage(text); }
 
   void Append(const ListingRow& row) override {
+    char* at = out_.Room(1 + RowTextRoom(row) + 1);
     // Listings of several images are kept apart by an empty line.
-    if (count_++ == 0 && images_listed_ > 0) out_ += '\n';
-    AppendRowText(out_, row, charset_, reverse_as_ansi_);
-    out_ += '\n';
+    if (count_++ == 0 && images_listed_ > 0) *at++ = '\n';
+    at = PutRowText(at, row, charset_, reverse_as_ansi_);
+    *at++ = '\n';
+    out_.Commit(at);
   }
 
   void EndImage(ListOutcome outcome, const std::string& reason) override {
@@ -28,7 +30,7 @@ class TextPrinter final : public ImagePrinter {
       ++images_listed_;
       return;
     }
-    out_.clear();
+    out_.Clear();
     if (outcome != ListOutcome::NotListable) TellUser(reason);
   }
 

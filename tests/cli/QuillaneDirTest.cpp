@@ -68,31 +68,37 @@ std::string EntryRow(int row, const std::string& name) {
   return DumpRow(row, "1    \"" + name + "\"" + std::string(16 - name.size(), ' ') + " PRG");
 }
 
+// The pound sign sits amid the codes that show as ASCII, in a row of ASCII otherwise.
 TEST(QuillaneDirTest, TextOutputWithAndWithoutReverseVideo) {
   const TempFile file = ImageBuilder::Blank35()
                             .DiskName("DISK")
                             .SetEntry(18, 1, 0, {.name = "\xC1\x41\x12\x42"})
+                            .SetEntry(18, 1, 1, {.name = "[\\"})
                             .WriteTemp();
+  const std::string pound = "1    \"[\u00A3\"" + std::string(14, ' ');
   const Result plain = RunDir({"--color", "never", file.path()});
   EXPECT_EQ(plain.out, "0 \"DISK" + std::string(12, ' ') + "\" 01 2A\n1    \"\u2660ARB\"" +
-                           std::string(12, ' ') + " PRG\n664 BLOCKS FREE.\n");
+                           std::string(12, ' ') + " PRG\n" + pound + " PRG\n664 BLOCKS FREE.\n");
   // Reverse video: the header from its quote on, the control byte 0x12 kept inside the quotes
   // as a reversed R; the lower-case set shows the shifted A as a capital.
   const Result ansi = RunDir({"--color=always", "--charset", "lower", file.path()});
   EXPECT_EQ(ansi.out, "0 \x1b[7m\"disk" + std::string(12, ' ') + "\" 01 2a\x1b[27m\n" +
-                          "1    \"Aa\x1b[7mr\x1b[27mb\"" + std::string(12, ' ') +
+                          "1    \"Aa\x1b[7mr\x1b[27mb\"" + std::string(12, ' ') + " prg\n" + pound +
                           " prg\n664 blocks free.\n");
 }
 
 // A looping chain 18/1 -> 18/4 -> 18/1 listed twice in one run: the dialog's state lasts.
+// The first name holds every hex digit as a high and as a low nibble.
 TEST(QuillaneDirTest, CrosslinkAnswersAcrossImages) {
+  const std::string digits = "\x01\x23\x45\x67\x89\xAB\xCD\xEF\xFE\xDC\xBA\x98\x76\x54\x32\x10";
   const TempFile file = ImageBuilder::Blank35()
                             .Link(18, 1, 18, 4)
-                            .SetEntry(18, 1, 0, {.name = "A"})
+                            .SetEntry(18, 1, 0, {.name = digits})
                             .Link(18, 4, 18, 1)
                             .SetEntry(18, 4, 0, {.name = "B"})
                             .WriteTemp();
-  const std::string image = "# image " + file.path() + "\n# mode 1\n" + kHeader + EntryRow(1, "A");
+  const std::string image =
+      "# image " + file.path() + "\n# mode 1\n" + kHeader + EntryRow(1, digits);
   const std::string crosslink =
       "Directoryentry $16600 is crosslinked to a previous directoryentry!";
   const std::string prompt = "# prompt 3 " + crosslink + "\n";
