@@ -67,8 +67,12 @@ class CountingList final : public ListingList {
   std::size_t bytes = 0;
 };
 
-void ListOnePath(benchmark::State& state, const ImageBuilder& builder, std::size_t rows) {
+// Lists the image again and again: by its path, open to close, as the window and quillane-dir
+// do; or, in_memory, the walk alone over its bytes held in memory, without the file's I/O.
+void ListRepeatedly(benchmark::State& state, const ImageBuilder& builder, std::size_t rows,
+                    bool in_memory = false) {
   const test::TempFile file = builder.WriteTemp();
+  DiskImage image = builder.Image();
   test::ScriptedAnswerer answers;
   ImagePrompts prompts(answers);
   test::RecordingMessageBox messages;
@@ -76,43 +80,35 @@ void ListOnePath(benchmark::State& state, const ImageBuilder& builder, std::size
   CountingList list;
   for (auto _ : state) {
     list.rows = 0;
-    const ListOutcome outcome = lister.ListImage(file.path(), list);
-    benchmark::DoNotOptimize(outcome);
+    if (in_memory) {
+      lister.WalkDirectory(image, file.path(), GeometryMode::Original, list);
+    } else {
+      benchmark::DoNotOptimize(lister.ListImage(file.path(), list));
+    }
     benchmark::DoNotOptimize(list.bytes);
   }
   if (list.rows != rows) state.SkipWithError("unexpected number of rows");
 }
 
 void BM_ListBlankDisk(benchmark::State& state) {
-  ListOnePath(state, ImageBuilder::Blank35(), 2);
+  ListRepeatedly(state, ImageBuilder::Blank35(), 2);
 }
 BENCHMARK(BM_ListBlankDisk);
 
 void BM_ListFull288WithArt(benchmark::State& state) {
-  ListOnePath(state, FullDirectory(true), 290);
+  ListRepeatedly(state, FullDirectory(true), 290);
 }
 BENCHMARK(BM_ListFull288WithArt);
 
 // The same directory with plain names, for comparison: what the art costs.
 void BM_ListFull288Plain(benchmark::State& state) {
-  ListOnePath(state, FullDirectory(false), 290);
+  ListRepeatedly(state, FullDirectory(false), 290);
 }
 BENCHMARK(BM_ListFull288Plain);
 
-// The walk alone over an image held in memory: the listing without the file's I/O.
+// The walk alone: the listing without the file's I/O.
 void BM_WalkFull288Plain(benchmark::State& state) {
-  DiskImage image = FullDirectory(false).Image();
-  test::ScriptedAnswerer answers;
-  ImagePrompts prompts(answers);
-  test::RecordingMessageBox messages;
-  DirectoryLister lister(prompts, messages);
-  CountingList list;
-  for (auto _ : state) {
-    list.rows = 0;
-    lister.WalkDirectory(image, "", GeometryMode::Original, list);
-    benchmark::DoNotOptimize(list.bytes);
-  }
-  if (list.rows != 290) state.SkipWithError("unexpected number of rows");
+  ListRepeatedly(state, FullDirectory(false), 290, true);
 }
 BENCHMARK(BM_WalkFull288Plain);
 
