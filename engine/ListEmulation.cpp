@@ -235,7 +235,8 @@ void ClearControlColumns(ReverseMap::Row& bits, std::string_view text, int start
   for (std::int64_t column = first; column < end; ++column) {
     const auto b = static_cast<std::uint8_t>(text[static_cast<std::size_t>(column - start_column)]);
     if (IsControlCell(b)) {
-      SetReverseRange(bits, static_cast<int>(column), static_cast<int>(column), false);
+      bits[static_cast<std::size_t>(column / 8)] &=
+          static_cast<std::uint8_t>(~(1u << (column % 8)));
     }
   }
 }
