@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
-#include <type_traits>
 
 #include "BamSector.h"
 #include "DirectoryFacts.h"
@@ -105,71 +104,24 @@ std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
 }
 
-// Eight name bytes held in one word, byte i in bits 8i-8i+7, for tests of all eight at once.
-using ByteLanes = std::uint64_t;
-constexpr ByteLanes kLowBits = 0x0101010101010101;
-constexpr ByteLanes kHighBits = kLowBits * 0x80;
+// The sixteen bytes of a name side by side, for tests of all of them at once (a few vector
+// instructions where the machine has them). A test gives a lane all ones where it holds.
+using NameLanes = std::uint8_t __attribute__((vector_size(16)));
+constexpr NameLanes kLaneIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 
-constexpr ByteLanes LoadLanes(const std::uint8_t* bytes) {
-  if (!std::is_constant_evaluated() && std::endian::native == std::endian::little) {
-    ByteLanes lanes;
-    std::memcpy(&lanes, bytes, sizeof lanes);
-    return lanes;
-  }
-  ByteLanes lanes = 0;
-  for (int i = 0; i < 8; ++i) lanes |= ByteLanes{bytes[i]} << (8 * i);
-  return lanes;
+// The first lane in which a test holds; 16 when it holds in none.
+template <typename Test>
+int FirstHolding(const Test& test) {
+  static_assert(sizeof test == 16);
+  std::array<std::uint64_t, 2> halves;
+  std::memcpy(halves.data(), &test, sizeof test);
+  const auto first = [](std::uint64_t half) {
+    return (std::endian::native == std::endian::little ? std::countr_zero(half)
+                                                       : std::countl_zero(half)) /
+           8;
+  };
+  return halves[0] != 0 ? first(halves[0]) : 8 + first(halves[1]);
 }
-
-void StoreLanes(ByteLanes lanes, char* out) {
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(out, &lanes, sizeof lanes);
-    return;
-  }
-  for (int i = 0; i < 8; ++i) out[i] = static_cast<char>(lanes >> (8 * i));
-}
-
-// Bit 6 of each lane set where the lane holds a control code (0x00-0x1F, 0x80-0x9F): bits 5
-// and 6 both clear. Nothing else is set.
-constexpr ByteLanes ControlLanes(ByteLanes lanes) {
-  return ~(lanes | (lanes << 1)) & (kLowBits * 0x40);
-}
-
-// Bit 7 set in the lowest lane that holds b, and perhaps in lanes above it (the subtraction's
-// borrow), never below it: only the lowest flag counts.
-constexpr ByteLanes LowestLaneHolding(ByteLanes lanes, std::uint8_t b) {
-  const ByteLanes x = lanes ^ (kLowBits * b);
-  return (x - kLowBits) & ~x & kHighBits;
-}
-
-// Of sixteen lanes in two words, the index of the lowest flagged one; 16 when none is.
-constexpr int LowestFlagged(ByteLanes low, ByteLanes high) {
-  return low != 0 ? std::countr_zero(low) / 8 : 8 + std::countr_zero(high) / 8;
-}
-
-// For every count 0-16 of name bytes inside the quotes, the lanes of the two words that hold them.
-constexpr std::array<std::array<ByteLanes, 2>, 17> kInsideLanes = [] {
-  std::array<std::array<ByteLanes, 2>, 17> lanes{};
-  for (std::size_t count = 0; count < lanes.size(); ++count) {
-    for (std::size_t i = 0; i < count; ++i) lanes[count][i / 8] |= ByteLanes{0xFF} << (8 * (i % 8));
-  }
-  return lanes;
-}();
-
-// The first lane of sixteen that holds one of two bytes; 16 when none does.
-constexpr int FirstOfEither(ByteLanes low, ByteLanes high, std::uint8_t a, std::uint8_t b) {
-  return LowestFlagged(LowestLaneHolding(low, a) | LowestLaneHolding(low, b),
-                       LowestLaneHolding(high, a) | LowestLaneHolding(high, b));
-}
-
-static_assert(ControlLanes(LoadLanes(std::array<std::uint8_t, 8>{0x00, 0x1F, 0x20, 0x7F, 0x80, 0x9F,
-                                                                 0xA0, 0xFF}
-                                         .data())) == 0x0000404000004040);
-static_assert(FirstOfEither(0x22A0A022A2A00041, 0, kQuote, kQuote) == 4);
-static_assert(FirstOfEither(0x4141414141414141, 0x41A0412241414141, kShiftedSpace, kQuote) == 12);
-static_assert(FirstOfEither(~0ull, ~0ull, kShiftedSpace, kQuote) == 16);
-static_assert(kInsideLanes[0][0] == 0 && kInsideLanes[3][0] == 0xFFFFFF && kInsideLanes[3][1] == 0);
-static_assert(kInsideLanes[16][1] == ~0ull && kInsideLanes[9][1] == 0xFF);
 
 // The block count of the common files, below 1000, in place; the others by the full way.
 std::size_t ComposeLongBlockCount(int blocks, char* out);
@@ -190,19 +142,19 @@ inline std::size_t PutFileType(std::uint8_t type, std::uint8_t geos_type, char* 
 inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
   // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
   // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
-  // bytes are tested and copied eight at a time.
-  const ByteLanes low = LoadLanes(name);
-  const ByteLanes high = LoadLanes(name + 8);
-  if ((ControlLanes(low) | ControlLanes(high)) != 0) return 0;
+  // bytes are tested and copied all at once.
+  NameLanes bytes;
+  std::memcpy(&bytes, name, sizeof bytes);
+  // Control codes (0x00-0x1F, 0x80-0x9F) have bits 5 and 6 both clear.
+  if (FirstHolding((bytes & 0x60) == 0) < 16) return 0;
   // The first padding byte becomes the closing quote, unless a quote of the name's own comes
   // first and closes the quotes early.
-  const int closing = FirstOfEither(low, high, kShiftedSpace, kQuote);
+  const int closing = FirstHolding((bytes == kShiftedSpace) | (bytes == kQuote));
   if (closing < 16 && name[closing] == kQuote) return 0;
   // Behind the closing quote every byte loses bit 7.
-  constexpr ByteLanes kSevenBits = kLowBits * 0x7F;
-  const auto& inside = kInsideLanes[static_cast<std::size_t>(closing)];
-  StoreLanes(low & (inside[0] | kSevenBits), out + 1);
-  StoreLanes(high & (inside[1] | kSevenBits), out + 9);
+  const auto inside = reinterpret_cast<NameLanes>(kLaneIndex < static_cast<std::uint8_t>(closing));
+  const NameLanes shown = bytes & (inside | 0x7F);
+  std::memcpy(out + 1, &shown, sizeof shown);
   out[0] = static_cast<char>(kQuote);
   // Column 17: a blank behind the closing quote, or the closing quote itself.
   out[17] = static_cast<char>(kSpace);
