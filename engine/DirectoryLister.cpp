@@ -152,8 +152,8 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   AppendHeader(image, mode, list);
 
   // The chain from track 18 sector 1; it ends at a link to track 0, at a link that leads
-  // nowhere and at a link back to the BAM sector.
-  // The sectors walked, by their number in the image (offset / 256).
+  // nowhere and at a link back to the BAM sector. The sectors walked are marked by their
+  // number in the image (offset / 256).
   std::bitset<geometry::SectorsUpTo(SectorOffsetTable::kTracks)> visited;
   int visited_count = 0;
   int crosslink_count = 0;
