@@ -75,7 +75,7 @@ ParsedCommandLine Error(std::string text) {
 const char* const kUsage =
     "usage: quillane-dir [--charset upper|lower] [--color auto|always|never] [--dump|--json]\n"
     "                    [--layout original|speeddos|dolphindos|prologicdos|cancel]\n"
-    "                    [--crosslinks abort|list|list-once] IMAGE...\n"
+    "                    [--crosslinks abort|list|list-once] [-r] IMAGE...\n"
     "       quillane-dir --png FILE [--scale N] [--png-size N] [options] IMAGE\n";
 
 const char* const kHelp =
@@ -110,8 +110,15 @@ const char* const kHelp =
     "  --png-size N            shrink the picture to fit N x N pixels keeping its aspect,\n"
     "                          each pixel the average of those it covers (for thumbnails);\n"
     "                          a smaller picture stays as it is\n"
+    "  -r, --recursive         list every image beneath the folders given, and the images\n"
+    "                          of every archive there, in sorted order\n"
     "  --help                  show this help and exit\n"
     "  --version               show the version and exit\n"
+    "\n"
+    "IMAGE is a .d64 file; a .d64.gz file; an archive (zip, 7z, rar, tar and its gzip,\n"
+    "bzip2, xz and zstd forms), whose members named *.d64 are listed in archive order,\n"
+    "each as ARCHIVE/MEMBER; or such an ARCHIVE/MEMBER path itself. Members are read\n"
+    "into memory, never unpacked to disk; archives inside an archive are not entered.\n"
     "\n"
     "Prompts and messages go to standard error as 'quillane-dir: PATH: TEXT'.\n"
     "Paths and messages are written with a backslash as '\\\\', a newline as '\\n', a tab\n"
@@ -142,6 +149,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (arg == "--version") {
       result.action = ParsedCommandLine::Action::Version;
       return result;
+    }
+    if (arg == "-r" || arg == "--recursive") {
+      options.recursive = true;
+      continue;
     }
     if (arg == "--dump" || arg == "--json") {
       options.form = arg == "--dump" ? OutputForm::Dump : OutputForm::Json;
@@ -185,6 +196,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (options.images.empty()) return Error("no image given");
   if (!options.png.empty() && options.images.size() != 1)
     return Error("--png writes the picture of exactly one image");
+  if (!options.png.empty() && options.recursive) return Error("--png excludes --recursive");
   if (!options.png.empty() && options.form != OutputForm::Text)
     return Error("--png excludes --dump and --json");
   return result;

@@ -23,9 +23,10 @@ struct CliOptions {
   OutputForm form = OutputForm::Text;
   int layout = 0;  // 1-4: the extended-BAM question answered with this layout; 0: Cancel
   CrosslinkAnswer crosslinks = CrosslinkAnswer::ListOnce;
-  std::string png;   // --png: the picture file to write instead of the text
-  int scale = 2;     // --scale: 1-8, cells of 8 x scale pixels
-  int png_size = 0;  // --png-size: fit the picture into this many pixels square; 0: as drawn
+  std::string png;         // --png: the picture file to write instead of the text
+  int scale = 2;           // --scale: 1-8, cells of 8 x scale pixels
+  int png_size = 0;        // --png-size: fit the picture into this many pixels square; 0: as drawn
+  bool recursive = false;  // -r: folders stand for every image beneath them
   std::vector<std::string> images;
 };
 

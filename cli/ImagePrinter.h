@@ -24,6 +24,11 @@ class ImagePrinter : public ListingList, public MessageBox {
   explicit ImagePrinter(OutputFile& err) : err_(err) {}
 
   virtual void BeginImage(const std::string& path);
+  // Where an image read out of an archive (or a .d64.gz) comes from; called after BeginImage.
+  void SetOrigin(const std::string& archive, const std::string& member) {
+    archive_ = archive;
+    member_ = member;
+  }
   // A prompt that was shown, its text and the answer it got (the option's word).
   virtual void Prompt(Question question, const std::string& text, std::string_view answer) = 0;
   // Where the lister writes the image's layout once it is known.
@@ -44,6 +49,8 @@ class ImagePrinter : public ListingList, public MessageBox {
 
   OutputFile& err_;
   std::string path_;
+  std::string archive_;  // empty for a plain file
+  std::string member_;
   OutputBuffer out_;
   int count_ = 0;
   GeometryMode mode_ = GeometryMode::NotListable;

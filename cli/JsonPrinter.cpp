@@ -109,7 +109,18 @@ class JsonPrinter final : public ImagePrinter {
     AppendDisplay(line_, path_);
     line_ += ",\"path_hex\":\"";
     AppendHex(line_, path_);
-    line_ += "\",\"outcome\":";
+    line_ += '"';
+    if (!archive_.empty()) {
+      line_ += ",\"archive\":";
+      AppendDisplay(line_, archive_);
+      line_ += ",\"member\":";
+      if (member_.empty()) {
+        line_ += "null";
+      } else {
+        AppendDisplay(line_, member_);
+      }
+    }
+    line_ += ",\"outcome\":";
     AppendJsonString(line_, OutcomeName(outcome));
     if (outcome == ListOutcome::CannotOpen || outcome == ListOutcome::Unreadable) {
       line_ += ",\"reason\":";

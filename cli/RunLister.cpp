@@ -4,11 +4,13 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "AnsweringDialog.h"
 #include "DirectoryLister.h"
 #include "ImagePrinter.h"
 #include "ImagePrompts.h"
+#include "ImageSources.h"
 #include "OutputText.h"
 #include "PngOutput.h"
 
@@ -66,12 +68,34 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
   ListingList& rows = options.png.empty() ? static_cast<ListingList&>(*printer) : picture;
 
   int status = kExitListed;
-  for (const std::string& path : options.images) {
+  bool stopped = false;  // by a failed write, or --png given more than its one image
+  int images = 0;
+  const auto list = [&](ImageSource& source) {
+    const std::string& path = source.path;
+    if (!options.png.empty() && ++images > 1) {
+      std::string line = "quillane-dir: ";
+      AppendEscaped(line,
+                    options.images.front() + ": --png draws one image; the rest is not listed");
+      err.Write(line + "\n");
+      status = std::max(status, kExitUsage);
+      return false;
+    }
     printer->BeginImage(path);
-    std::string reason;
-    const ListOutcome outcome = lister.ListImage(path, rows, &reason, printer->ModeSlot());
+    printer->SetOrigin(source.archive, source.member);
+    std::string reason = source.reason;
+    ListOutcome outcome = ListOutcome::CannotOpen;
+    if (source.kind == ImageSource::Kind::File) {
+      outcome = lister.ListImage(path, rows, &reason, printer->ModeSlot());
+    } else if (source.kind == ImageSource::Kind::Bytes) {
+      DiskImage image = DiskImage::FromBytes(std::move(source.bytes));
+      outcome = lister.ListImage(image, path, rows, &reason, printer->ModeSlot());
+    }
     printer->EndImage(outcome, reason);
-    if (!out.Write(printer->Output())) return OutputFailed(out, err);
+    if (!out.Write(printer->Output())) {
+      status = OutputFailed(out, err);
+      stopped = true;
+      return false;
+    }
     status = std::max(status, ExitStatusOf(outcome));
     if (&rows == &picture && outcome == ListOutcome::Listed &&
         !picture.WritePicture(options, path, &reason)) {
@@ -80,7 +104,12 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
       err.Write(line + "\n");
       status = std::max(status, kExitOutputFailed);
     }
+    return true;
+  };
+  for (const std::string& path : options.images) {
+    if (!ForEachImageSource(path, options.recursive, list)) break;
   }
+  if (stopped) return kExitOutputFailed;
   return status;
 }
 

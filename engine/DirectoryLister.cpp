@@ -203,6 +203,11 @@ ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& lis
                                        std::string* reason, GeometryMode* mode) {
   DiskImage image;
   if (!image.Open(path, reason)) return ListOutcome::CannotOpen;
+  return ListImage(image, path, list, reason, mode);
+}
+
+ListOutcome DirectoryLister::ListImage(DiskImage& image, const std::string& path, ListingList& list,
+                                       std::string* reason, GeometryMode* mode) {
   const GeometryMode classified = ClassifyImage(image, path, prompts_);
   if (!image.Failed()) {
     if (mode) *mode = classified;

@@ -37,6 +37,9 @@ class DirectoryLister {
   // classification as soon as it is known, before the walk starts.
   ListOutcome ListImage(const std::string& path, ListingList& list, std::string* reason = nullptr,
                         GeometryMode* mode = nullptr);
+  // The same for an image opened already (bytes held in memory, say), shown as path.
+  ListOutcome ListImage(DiskImage& image, const std::string& path, ListingList& list,
+                        std::string* reason = nullptr, GeometryMode* mode = nullptr);
 
  private:
   ImagePrompts& prompts_;
