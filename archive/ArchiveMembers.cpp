@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 

@@ -14,7 +14,7 @@ inline constexpr std::int64_t kMostImageBytes = 197376 + 1;
 
 // One image member of an archive, as read.
 struct Member {
-  std::string name;  // the name stored in the archive, as it is (shown escaped)
+  std::string name;   // the name stored in the archive, as it is (shown escaped)
   bool read = false;  // bytes holds the member (cut at kMostImageBytes); else reason says why not
   std::vector<std::uint8_t> bytes;
   std::string reason;

@@ -20,8 +20,8 @@ bool EndsWithNoCase(std::string_view name, std::string_view tail) {
 
 // Endings in lower case; libarchive finds the format and compression from the bytes.
 constexpr std::array<std::string_view, 15> kArchiveEndings{
-    ".zip",    ".7z",  ".rar",     ".tar",     ".tar.gz",  ".tgz", ".tar.bz2", ".tbz2",
-    ".tar.xz", ".txz", ".tar.zst", ".tzst",    ".tar.lz",  ".tbz", ".tar.lzma"};
+    ".zip",    ".7z",  ".rar",     ".tar",  ".tar.gz", ".tgz", ".tar.bz2", ".tbz2",
+    ".tar.xz", ".txz", ".tar.zst", ".tzst", ".tar.lz", ".tbz", ".tar.lzma"};
 
 }  // namespace
 

@@ -16,8 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Take(const std::function<bool(ImageSource&)>& take, ImageSource::Kind kind,
-          std::string path, std::string reason = {}) {
+bool Take(const std::function<bool(ImageSource&)>& take, ImageSource::Kind kind, std::string path,
+          std::string reason = {}) {
   ImageSource source;
   source.kind = kind;
   source.path = std::move(path);
@@ -80,7 +80,8 @@ bool TakeFile(const std::string& path, const std::function<bool(ImageSource&)>& 
     if (archive::IsArchiveName(path)) return TakeMembers(path, nullptr, take);
   } else if (!fs::exists(status)) {
     archive::MemberPath split;
-    if (archive::SplitMemberPath(path, &split)) return TakeMembers(split.archive, &split.member, take);
+    if (archive::SplitMemberPath(path, &split))
+      return TakeMembers(split.archive, &split.member, take);
   }
 #endif
   return Take(take, ImageSource::Kind::File, path);
