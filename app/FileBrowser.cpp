@@ -1,8 +1,10 @@
 #include "FileBrowser.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -10,12 +12,18 @@
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QStorageInfo>
+#include <QStringListModel>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
 #include "DialogLook.h"
+#ifdef QL_WITH_ARCHIVES
+#include "ArchiveMembers.h"
+#include "ArchiveNames.h"
+#endif
 
 namespace {
 
@@ -47,6 +55,38 @@ class RowHeightDelegate : public QStyledItemDelegate {
   bool icons_;
 };
 
+// Icons and types by name and file kind alone. The toolkit's own provider asks the MIME database,
+// which opens every file and reads its start to guess its type; over a folder of thousands of
+// images that is thousands of opens for icons the file list never draws.
+class NameOnlyIcons : public QFileIconProvider {
+ public:
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isDir() || IsArchive(info)) return icon(QAbstractFileIconProvider::Folder);
+    return icon(QAbstractFileIconProvider::File);
+  }
+  QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+  QString type(const QFileInfo& info) const override {
+    return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
+  }
+
+  static bool IsArchive(const QFileInfo& info) {
+#ifdef QL_WITH_ARCHIVES
+    return info.isFile() &&
+           quillane::archive::IsArchiveName(QFile::encodeName(info.fileName()).toStdString());
+#else
+    (void)info;
+    return false;
+#endif
+  }
+};
+
+// Archive files shown in the folder tree, as the name patterns of the file-system model.
+#ifdef QL_WITH_ARCHIVES
+const QStringList kArchivePatterns{"*.zip", "*.7z",      "*.rar",  "*.tar",     "*.tar.gz",
+                                   "*.tgz", "*.tbz",     "*.tbz2", "*.tar.bz2", "*.tar.xz",
+                                   "*.txz", "*.tar.zst", "*.tzst", "*.tar.lz",  "*.tar.lzma"};
+#endif
+
 }  // namespace
 
 FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files, QObject* parent)
@@ -55,9 +95,17 @@ FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files
       folders_(folders),
       files_(files),
       folder_model_(new QFileSystemModel(this)),
-      file_model_(new QFileSystemModel(this)) {
+      file_model_(new QFileSystemModel(this)),
+      member_model_(new QStringListModel(this)) {
   // Folders only in the tree; hidden folders stay hidden, as in a file manager.
   folder_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+#ifdef QL_WITH_ARCHIVES
+  // Archive files too, as folders of their images (folders pass the name patterns anyway).
+  folder_model_->setIconProvider(new NameOnlyIcons);
+  folder_model_->setFilter(folder_model_->filter() | QDir::Files);
+  folder_model_->setNameFilters(kArchivePatterns);
+  folder_model_->setNameFilterDisables(false);
+#endif
   folder_model_->setRootPath(QDir::rootPath());
   folders_->setModel(folder_model_);
   for (int column = 1; column < folder_model_->columnCount(); ++column) {
@@ -69,7 +117,11 @@ FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files
   // otherwise); the others are left out rather than greyed. Without QDir::System, FIFOs,
   // sockets and devices never show up.
   file_model_->setFilter(QDir::Files);
+  file_model_->setIconProvider(new NameOnlyIcons);
   file_model_->setNameFilters({QStringLiteral("*.d64")});
+#ifdef QL_WITH_ARCHIVES
+  file_model_->setNameFilters({QStringLiteral("*.d64"), QStringLiteral("*.d64.gz")});
+#endif
   file_model_->setNameFilterDisables(false);
   files_->setModel(file_model_);
   // A listing starts only from the user's own choice in the list: a click, the arrow and
@@ -119,9 +171,10 @@ bool FileBrowser::eventFilter(QObject* watched, QEvent* event) {
         this,
         [this, before, under] {
           const QModelIndex now = files_->currentIndex();
-          if (!now.isValid() || file_model_->isDir(now)) return;
+          const QString path = PathAt(now);
+          if (path.isEmpty()) return;
           // A click on the current file lists it again.
-          if (now != before || now == under) emit FileSelected(file_model_->filePath(now));
+          if (now != before || now == under) emit FileSelected(path);
         },
         Qt::QueuedConnection);
   }
@@ -190,9 +243,32 @@ void FileBrowser::KeepInView() {
   folders_->scrollTo(folder_model_->index(scroll_to_), QAbstractItemView::PositionAtCenter);
 }
 
+QString FileBrowser::PathAt(const QModelIndex& index) const {
+  if (!index.isValid()) return {};
+  if (index.model() == member_model_) return archive_ + "/" + index.data().toString();
+  return file_model_->isDir(index) ? QString() : file_model_->filePath(index);
+}
+
 void FileBrowser::ShowFiles(const QString& folder) {
   if (folder == folder_) return;
   folder_ = folder;
   files_->selectionModel()->clear();
+  QStringList members;
+#ifdef QL_WITH_ARCHIVES
+  std::vector<std::string> names;
+  std::string reason;
+  const QFileInfo info(folder);
+  if (NameOnlyIcons::IsArchive(info)) {
+    // A damaged archive shows the members before the damage.
+    quillane::archive::ImageMemberNames(QFile::encodeName(folder).toStdString(), &names, &reason);
+    for (const std::string& name : names) members << QFile::decodeName(name.c_str());
+    archive_ = folder;
+    member_model_->setStringList(members);
+    if (files_->model() != member_model_) files_->setModel(member_model_);
+    return;
+  }
+#endif
+  archive_.clear();
+  if (files_->model() != file_model_) files_->setModel(file_model_);
   files_->setRootIndex(file_model_->setRootPath(folder));
 }

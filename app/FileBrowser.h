@@ -7,6 +7,7 @@
 class QComboBox;
 class QFileSystemModel;
 class QListView;
+class QStringListModel;
 class QTreeView;
 
 // The browser pane: a drive selector, a folder tree and a list of the folder's .d64 files,
@@ -18,7 +19,10 @@ class QTreeView;
 // current file on its own (on getting the focus, on a file deleted or renamed) announces nothing.
 //
 // The drives are the mounted volumes; the folder tree and the file list are views on the
-// toolkit's file-system model.
+// toolkit's file-system model. Where archives can be read, the tree also shows each archive
+// file (zip, 7z, ...) as a folder, whose image members fill the file list when it is chosen,
+// and the list shows .d64.gz files beside the .d64 files. Neither reads any image's contents
+// to show it: icons and types come from the names alone.
 class FileBrowser : public QObject {
   Q_OBJECT
 
@@ -48,12 +52,16 @@ class FileBrowser : public QObject {
   void ShowFiles(const QString& folder);
   void SelectDriveOf(const QString& path);
   void KeepInView();
+  // The file the list's row stands for: a file's path, or ARCHIVE/MEMBER; empty for a folder.
+  QString PathAt(const QModelIndex& index) const;
 
   QComboBox* drives_;
   QTreeView* folders_;
   QListView* files_;
   QFileSystemModel* folder_model_;
   QFileSystemModel* file_model_;
+  QStringListModel* member_model_;  // the members of the archive chosen in the tree
+  QString archive_;                 // that archive, or empty while a folder is shown
   QString folder_;
   QString root_;
   QString scroll_to_;  // the folder to bring into view once the model has read its parent

@@ -18,6 +18,7 @@
 #include "FileBrowser.h"
 #include "FormSizes.h"
 #include "ImageDrop.h"
+#include "ImageSources.h"
 #include "ListingActions.h"
 #include "ListingDelegate.h"
 #include "ListingModel.h"
@@ -212,7 +213,18 @@ void TfMainForm::FileListBox1Click(const QString& path) {
 // empty, without a word.
 void TfMainForm::ListImage(const std::string& path) {
   listing_in_progress_ = true;
-  const quillane::ListOutcome outcome = lister_->ListImage(path, *listing_);
+  // A plain file is opened by the lister; an image out of an archive or a .d64.gz is read into
+  // memory for this one listing.
+  quillane::ListOutcome outcome = quillane::ListOutcome::CannotOpen;
+  quillane::cli::ForEachImageSource(path, false, [&](quillane::cli::ImageSource& source) {
+    if (source.kind == quillane::cli::ImageSource::Kind::File) {
+      outcome = lister_->ListImage(path, *listing_);
+    } else if (source.kind == quillane::cli::ImageSource::Kind::Bytes) {
+      quillane::DiskImage image = quillane::DiskImage::FromBytes(std::move(source.bytes));
+      outcome = lister_->ListImage(image, source.path, *listing_);
+    }
+    return false;  // the first image only
+  });
   if (outcome == quillane::ListOutcome::Unreadable) listing_->Clear();
   listing_in_progress_ = false;
 }

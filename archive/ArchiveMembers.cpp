@@ -157,6 +157,28 @@ bool ReadImageMembers(const std::string& path, const std::string* only,
   }
 }
 
+bool ImageMemberNames(const std::string& path, std::vector<std::string>* names,
+                      std::string* reason) {
+  const int fd = OpenRegular(path, reason);
+  if (fd < 0) return false;
+  const ArchivePtr a = OpenReader(fd, false, reason);
+  if (!a) return false;
+  for (;;) {
+    struct archive_entry* entry = nullptr;
+    const int status = archive_read_next_header(a.get(), &entry);
+    if (status == ARCHIVE_EOF) return true;
+    if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
+      *reason = ErrorOf(a.get());
+      return false;
+    }
+    std::string name = NameOf(entry);
+    if (archive_entry_filetype(entry) == AE_IFREG && IsImageName(name) &&
+        UnsafeNameReason(name).empty()) {
+      names->push_back(std::move(name));
+    }
+  }
+}
+
 bool ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes,
                          std::string* reason) {
   const int fd = OpenRegular(path, reason);

@@ -29,6 +29,11 @@ struct Member {
 bool ReadImageMembers(const std::string& path, const std::string* only,
                       const std::function<bool(Member&)>& visit, std::string* reason);
 
+// The names of the archive's image members that are safe to show and list, in archive order,
+// read from the members' headers alone (their data is passed over, not inflated).
+bool ImageMemberNames(const std::string& path, std::vector<std::string>* names,
+                      std::string* reason);
+
 // The one image inside a gzip-compressed file (".d64.gz"), cut at kMostImageBytes. False, with
 // the reason, when the file cannot be opened or is not whole gzip data.
 bool ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes,

@@ -13,13 +13,13 @@ TEST(ArchiveNamesTest, ImagesAndArchivesByName) {
     bool image, compressed, archive;
   };
   const Case cases[] = {
-      {"a.d64", true, false, false},       {"A.D64", true, false, false},
-      {"x.D64.Gz", false, true, false},    {"d64", false, false, false},
-      {"a.d64.zip", false, false, true},   {"s.7Z", false, false, true},
-      {"r.rar", false, false, true},       {"t.tar.gz", false, false, true},
-      {"t.TGZ", false, false, true},       {"t.tar.zst", false, false, true},
-      {"t.tar.xz", false, false, true},    {"a.gz", false, false, false},
-      {"a.d65", false, false, false},      {"zip", false, false, false},
+      {"a.d64", true, false, false},     {"A.D64", true, false, false},
+      {"x.D64.Gz", false, true, false},  {"d64", false, false, false},
+      {"a.d64.zip", false, false, true}, {"s.7Z", false, false, true},
+      {"r.rar", false, false, true},     {"t.tar.gz", false, false, true},
+      {"t.TGZ", false, false, true},     {"t.tar.zst", false, false, true},
+      {"t.tar.xz", false, false, true},  {"a.gz", false, false, false},
+      {"a.d65", false, false, false},    {"zip", false, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <string>
 
 namespace quillane {
@@ -38,8 +38,8 @@ class ArchiveListingTest : public testing::Test {
   static void TearDownTestSuite() { fs::remove_all(dir_); }
 
   static Outcome Dir(const std::string& args) {
-    const std::string command = "cd " + dir_.string() + " && " QL_BIN_DIR "/quillane-dir " +
-                                args + " >out 2>err </dev/null";
+    const std::string command = "cd " + dir_.string() + " && " QL_BIN_DIR "/quillane-dir " + args +
+                                " >out 2>err </dev/null";
     const int status = std::system(command.c_str());
     return {WEXITSTATUS(status), Slurp(dir_ / "out"), Slurp(dir_ / "err")};
   }
@@ -84,7 +84,8 @@ TEST_F(ArchiveListingTest, BadArchivesAndMembers) {
        "quillane-dir: names.zip/x\\x1b[2J.d64: member name holds a control character\n"},
       {"three.zip/none.d64", 2, "",
        "quillane-dir: three.zip/none.d64: no such image in the archive\n"},
-      {"three.zip/../three.zip", 2, "", "quillane-dir: three.zip/../three.zip: no such image in the archive\n"},
+      {"three.zip/../three.zip", 2, "",
+       "quillane-dir: three.zip/../three.zip: no such image in the archive\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
@@ -127,8 +128,8 @@ TEST_F(ArchiveListingTest, CorpusPackedListsAsUnpacked) {
   const char* corpus = std::getenv("QL_CORPUS_DIR");
   if (!corpus) GTEST_SKIP() << "QL_CORPUS_DIR not set";
   const std::string zip = (dir_ / "corpus.zip").string();
-  ASSERT_EQ(std::system(("cd " + std::string(corpus) + " && /usr/bin/python3 -m zipfile -c " +
-                         zip + " *.d64")
+  ASSERT_EQ(std::system(("cd " + std::string(corpus) + " && /usr/bin/python3 -m zipfile -c " + zip +
+                         " *.d64")
                             .c_str()),
             0);
   std::string plain = Dir("--dump --layout original " + std::string(corpus) + "/*.d64").out;
