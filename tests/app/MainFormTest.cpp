@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "CommandLineImage.h"
@@ -134,6 +135,43 @@ TEST(MainForm, OnlyTheUsersChoiceInTheFileListListsWithTheHighlightOnTheFile) {
   QTest::keyClick(files, Qt::Key_Down);
   QTest::qWait(50);
   EXPECT_EQ(highlighted, (QStringList{"a_bad.d64", "c_bad.D64"}));
+}
+
+// An archive in the tree is a folder of its images; a .d64.gz sits among the .d64 files; a
+// member path on the command line lists at start.
+TEST(MainForm, ArchivesAreFoldersOfTheirImages) {
+  QTemporaryDir dir;
+  const std::string demo = QL_SOURCE_DIR "/samples/demo.d64", at = dir.path().toStdString();
+  ASSERT_EQ(std::system(("cd " + at + " && cp " + demo +
+                         " m.d64 && /usr/bin/python3 -m zipfile -c r.zip m.d64 && " +
+                         "gzip m.d64 && echo x >o.txt.gz")
+                            .c_str()),
+            0);
+  Window w({"", at + "/r.zip/m.d64"});
+  w.form.show();
+  EXPECT_EQ(CommandLineImage({"", at + "/r.zip/m.d64"}), at + "/r.zip/m.d64");
+  EXPECT_EQ(CommandLineImage({"", at + "/m.d64.gz"}), at + "/m.d64.gz");
+  EXPECT_EQ(CommandLineImage({"", at + "/r.zip/x.d64"}), at + "/r.zip/x.d64");
+  EXPECT_EQ(CommandLineImage({"", at + "/o.txt.gz"}), "");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.Rows() == 19; }));
+  w.form.Browser()->SetFolder(dir.path());
+  auto* files = w.form.findChild<QListView*>("FileListBox1");
+  QFileSystemModel* model = w.form.Browser()->FileModel();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(files->rootIndex()) == 1; }));
+  EXPECT_EQ(model->index(0, 0, files->rootIndex()).data().toString(), "m.d64.gz");
+  auto* tree = w.form.findChild<QTreeView*>("DirectoryListBox1");
+  QFileSystemModel* folders = w.form.Browser()->FolderModel();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return folders->index(dir.filePath("r.zip")).isValid(); }));
+  tree->setCurrentIndex(folders->index(dir.filePath("r.zip")));
+  ASSERT_EQ(files->model()->rowCount(), 1);
+  EXPECT_EQ(files->model()->index(0, 0).data().toString(), "m.d64");
+  QStringList chosen;
+  QObject::connect(w.form.Browser(), &FileBrowser::FileSelected,
+                   [&](const QString& path) { chosen << path; });
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                    files->visualRect(files->model()->index(0, 0)).center());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !chosen.isEmpty(); }));
+  EXPECT_EQ(chosen, QStringList{dir.filePath("r.zip/m.d64")});
 }
 
 // Only the first argument naming an existing .d64 file is listed, here one whose name is not
