@@ -69,10 +69,12 @@ format-check: bootstrap
 fuzz: bootstrap
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_FUZZ=ON -DQL_WITH_QT=OFF > /dev/null
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_listing
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_listing fuzz_archive
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings $(FUZZ_BUILD)/archive-corpus
 	$(FUZZ_BUILD)/bin/fuzz_listing -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
 	  -artifact_prefix=$(FUZZ_BUILD)/findings/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+	cd $(FUZZ_BUILD) && bin/fuzz_archive -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+	  -artifact_prefix=findings/ archive-corpus $(CURDIR)/tests/fuzz/corpus
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "RunLister.h"
@@ -29,15 +30,18 @@
 
 namespace quillane::test {
 
-inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
+// The image the input maps to, in a memfd (-1 when the input is too short), and the control byte.
+inline int ImageOfArbitraryBytes(const std::uint8_t* data, std::size_t size,
+                                 std::uint8_t* control_out) {
   constexpr std::int64_t kSizes[] = {174848, 175531, 196608, 197376};
   constexpr std::int64_t kSector = 256;
-  if (size == 0) return;
+  if (size == 0) return -1;
   const std::uint8_t control = *data++;
+  *control_out = control;
   --size;
   std::int64_t image_size = kSizes[control & 3];
   if (control & 0x80) {
-    if (size < 3) return;
+    if (size < 3) return -1;
     image_size = (data[0] << 16 | data[1] << 8 | data[2]) & 0x3FFFF;
     data += 3;
     size -= 3;
@@ -57,13 +61,16 @@ inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
     data += count;
     size -= count;
   }
-  const std::string path = "/proc/self/fd/" + std::to_string(fd);
+  return fd;
+}
 
+// Lists the paths through every output form, each twice, answering as the control byte says.
+inline void ListThroughEveryForm(std::vector<std::string> paths, std::uint8_t control) {
   // Every output form, each over the image twice, written where nothing is kept.
   static const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
   cli::OutputFile out(null), err(null);
   cli::CliOptions options;
-  options.images = {path, path};
+  options.images = std::move(paths);
   options.crosslinks = static_cast<cli::CrosslinkAnswer>(std::min((control >> 2) & 3, 2));
   options.layout = (control >> 4) & 7;
   options.color = cli::ColorChoice::Always;
@@ -74,6 +81,14 @@ inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
     options.charset = form == cli::OutputForm::Text ? Charset::UpperLower : Charset::UpperGraphics;
     if (cli::RunLister(options, false, out, err) > cli::kExitNotListable) std::abort();
   }
+}
+
+inline void ListArbitraryBytes(const std::uint8_t* data, std::size_t size) {
+  std::uint8_t control = 0;
+  const int fd = ImageOfArbitraryBytes(data, size, &control);
+  if (fd < 0) return;
+  const std::string path = "/proc/self/fd/" + std::to_string(fd);
+  ListThroughEveryForm({path, path}, control);
   ::close(fd);
 }
 
