@@ -19,8 +19,7 @@ namespace {
 // Waits until the model shows count rows under root, the first one the least name.
 qint64 UntilSorted(QFileSystemModel* model, const QModelIndex& root, int count,
                    const QString& first, const QElapsedTimer& clock) {
-  while (model->rowCount(root) < count ||
-         model->index(0, 0, root).data().toString() != first) {
+  while (model->rowCount(root) < count || model->index(0, 0, root).data().toString() != first) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
   }
   return clock.nsecsElapsed() / 1000;

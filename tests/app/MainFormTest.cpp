@@ -137,6 +137,7 @@ TEST(MainForm, OnlyTheUsersChoiceInTheFileListListsWithTheHighlightOnTheFile) {
   EXPECT_EQ(highlighted, (QStringList{"a_bad.d64", "c_bad.D64"}));
 }
 
+#ifdef QL_WITH_ARCHIVES
 // An archive in the tree is a folder of its images; a .d64.gz sits among the .d64 files; a
 // member path on the command line lists at start.
 TEST(MainForm, ArchivesAreFoldersOfTheirImages) {
@@ -173,6 +174,7 @@ TEST(MainForm, ArchivesAreFoldersOfTheirImages) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !chosen.isEmpty(); }));
   EXPECT_EQ(chosen, QStringList{dir.filePath("r.zip/m.d64")});
 }
+#endif
 
 // Only the first argument naming an existing .d64 file is listed, here one whose name is not
 // UTF-8; the layout question it raises opens over the mapped main window. The lower-case face
