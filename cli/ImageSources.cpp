@@ -26,8 +26,9 @@ bool Take(const std::function<bool(ImageSource&)>& take, ImageSource::Kind kind,
 }
 
 #ifdef QL_WITH_ARCHIVES
-// The members of an archive (only the one named, when given), then its damage.
-bool TakeMembers(const std::string& archive_path, const std::string* only,
+// The members of an archive (only the one named, when given), then its damage. An archive
+// without images is said to be one when it was named itself, and passed over in a walk.
+bool TakeMembers(const std::string& archive_path, const std::string* only, bool named,
                  const std::function<bool(ImageSource&)>& take) {
   bool go_on = true;
   bool found = false;
@@ -53,7 +54,7 @@ bool TakeMembers(const std::string& archive_path, const std::string* only,
     return Take(take, ImageSource::Kind::Failed, archive_path + "/" + *only,
                 "no such image in the archive");
   }
-  if (!found) {
+  if (!found && named) {
     return Take(take, ImageSource::Kind::Failed, archive_path, "no disk image in the archive");
   }
   return true;
@@ -70,19 +71,21 @@ bool TakeCompressed(const std::string& path, const std::function<bool(ImageSourc
 }
 #endif
 
-// One path that is not a folder to walk.
-bool TakeFile(const std::string& path, const std::function<bool(ImageSource&)>& take) {
+// One path that is not a folder to walk: named on the command line, or met in a walk.
+bool TakeFile(const std::string& path, bool named, const std::function<bool(ImageSource&)>& take) {
 #ifdef QL_WITH_ARCHIVES
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (fs::is_regular_file(status)) {
     if (archive::IsCompressedImageName(path)) return TakeCompressed(path, take);
-    if (archive::IsArchiveName(path)) return TakeMembers(path, nullptr, take);
+    if (archive::IsArchiveName(path)) return TakeMembers(path, nullptr, named, take);
   } else if (!fs::exists(status)) {
     archive::MemberPath split;
     if (archive::SplitMemberPath(path, &split))
-      return TakeMembers(split.archive, &split.member, take);
+      return TakeMembers(split.archive, &split.member, true, take);
   }
+#else
+  (void)named;
 #endif
   return Take(take, ImageSource::Kind::File, path);
 }
@@ -114,7 +117,7 @@ bool Walk(const std::string& folder, std::set<fs::path>& walked,
       if (error || !walked.insert(std::move(real)).second) continue;
       if (!Walk(path, walked, take)) return false;
     } else if (fs::is_regular_file(status) && Listed(name)) {
-      if (!TakeFile(path, take)) return false;
+      if (!TakeFile(path, false, take)) return false;
     }
   }
   return true;
@@ -130,7 +133,7 @@ bool ForEachImageSource(const std::string& path, bool recursive,
     walked.insert(fs::canonical(path, error));
     return Walk(path, walked, take);
   }
-  return TakeFile(path, take);
+  return TakeFile(path, true, take);
 }
 
 }  // namespace quillane::cli

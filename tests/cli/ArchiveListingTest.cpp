@@ -82,6 +82,7 @@ TEST_F(ArchiveListingTest, BadArchivesAndMembers) {
        "quillane-dir: names.zip/../up.d64: member name climbs out with \"..\"\n"
        "quillane-dir: names.zip//abs.d64: member name is an absolute path\n"
        "quillane-dir: names.zip/x\\x1b[2J.d64: member name holds a control character\n"},
+      {"tree/b/none.zip", 2, "", "quillane-dir: tree/b/none.zip: no disk image in the archive\n"},
       {"three.zip/none.d64", 2, "",
        "quillane-dir: three.zip/none.d64: no such image in the archive\n"},
       {"three.zip/../three.zip", 2, "",
@@ -120,6 +121,7 @@ TEST_F(ArchiveListingTest, RecursiveListsEveryImageOnceSorted) {
       "tree/B.D64\ntree/a.tar.xz/in/t.d64\ntree/b/c/four.zip/x.d64\ntree/b/g.d64.gz\n";
   if (fs::exists(dir_ / "tree/s.7z")) expected += "tree/s.7z/s.d64\n";
   EXPECT_EQ(images, expected);
+  EXPECT_EQ(run.err, "");  // an archive without images is passed over
   EXPECT_EQ(run.status, 0);
 }
 

@@ -42,6 +42,7 @@ os.makedirs(f"{tree}/b/c")
 open(f"{tree}/B.D64", "wb").write(image)
 open(f"{tree}/b/g.d64.gz", "wb").write(gzip.compress(image))
 zip_of(f"{tree}/b/c/four.zip", [("x.d64", image), ("y.txt", b"")])
+zip_of(f"{tree}/b/none.zip", [("y.txt", b"")])
 with tarfile.open(f"{tree}/a.tar.xz", "w:xz") as t:
     info = tarfile.TarInfo("in/t.d64")
     info.size = len(image)
