@@ -243,6 +243,14 @@ void FileBrowser::KeepInView() {
   folders_->scrollTo(folder_model_->index(scroll_to_), QAbstractItemView::PositionAtCenter);
 }
 
+void FileBrowser::UseModel(QAbstractItemModel* model) {
+  if (files_->model() == model) return;
+  // The view makes a selection model for the new model and leaves the old one to its owner.
+  QItemSelectionModel* old = files_->selectionModel();
+  files_->setModel(model);
+  delete old;
+}
+
 QString FileBrowser::PathAt(const QModelIndex& index) const {
   if (!index.isValid()) return {};
   if (index.model() == member_model_) return archive_ + "/" + index.data().toString();
@@ -264,11 +272,11 @@ void FileBrowser::ShowFiles(const QString& folder) {
     for (const std::string& name : names) members << QFile::decodeName(name.c_str());
     archive_ = folder;
     member_model_->setStringList(members);
-    if (files_->model() != member_model_) files_->setModel(member_model_);
+    UseModel(member_model_);
     return;
   }
 #endif
   archive_.clear();
-  if (files_->model() != file_model_) files_->setModel(file_model_);
+  UseModel(file_model_);
   files_->setRootIndex(file_model_->setRootPath(folder));
 }

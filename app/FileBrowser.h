@@ -4,6 +4,7 @@
 #include <QPersistentModelIndex>
 #include <QString>
 
+class QAbstractItemModel;
 class QComboBox;
 class QFileSystemModel;
 class QListView;
@@ -54,6 +55,8 @@ class FileBrowser : public QObject {
   void KeepInView();
   // The file the list's row stands for: a file's path, or ARCHIVE/MEMBER; empty for a folder.
   QString PathAt(const QModelIndex& index) const;
+  // Shows the model in the file list: the folder's files or the archive's members.
+  void UseModel(QAbstractItemModel* model);
 
   QComboBox* drives_;
   QTreeView* folders_;
