@@ -69,6 +69,13 @@ class NameOnlyIcons : public QFileIconProvider {
     return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
   }
 
+  // One for every model: a model does not own its provider, and reads it from its gathering
+  // thread for as long as it lives.
+  static NameOnlyIcons& Shared() {
+    static NameOnlyIcons icons;
+    return icons;
+  }
+
   static bool IsArchive(const QFileInfo& info) {
 #ifdef QL_WITH_ARCHIVES
     return info.isFile() &&
@@ -101,7 +108,7 @@ FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files
   folder_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
 #ifdef QL_WITH_ARCHIVES
   // Archive files too, as folders of their images (folders pass the name patterns anyway).
-  folder_model_->setIconProvider(new NameOnlyIcons);
+  folder_model_->setIconProvider(&NameOnlyIcons::Shared());
   folder_model_->setFilter(folder_model_->filter() | QDir::Files);
   folder_model_->setNameFilters(kArchivePatterns);
   folder_model_->setNameFilterDisables(false);
@@ -117,7 +124,7 @@ FileBrowser::FileBrowser(QComboBox* drives, QTreeView* folders, QListView* files
   // otherwise); the others are left out rather than greyed. Without QDir::System, FIFOs,
   // sockets and devices never show up.
   file_model_->setFilter(QDir::Files);
-  file_model_->setIconProvider(new NameOnlyIcons);
+  file_model_->setIconProvider(&NameOnlyIcons::Shared());
   file_model_->setNameFilters({QStringLiteral("*.d64")});
 #ifdef QL_WITH_ARCHIVES
   file_model_->setNameFilters({QStringLiteral("*.d64"), QStringLiteral("*.d64.gz")});
