@@ -74,15 +74,16 @@ bool TakeCompressed(const std::string& path, const std::function<bool(ImageSourc
 // One path that is not a folder to walk: named on the command line, or met in a walk.
 bool TakeFile(const std::string& path, bool named, const std::function<bool(ImageSource&)>& take) {
 #ifdef QL_WITH_ARCHIVES
+  // Only names of archives are looked at on disk: a plain image path costs no system call here.
+  const bool compressed = archive::IsCompressedImageName(path);
   std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (fs::is_regular_file(status)) {
-    if (archive::IsCompressedImageName(path)) return TakeCompressed(path, take);
-    if (archive::IsArchiveName(path)) return TakeMembers(path, nullptr, named, take);
-  } else if (!fs::exists(status)) {
-    archive::MemberPath split;
-    if (archive::SplitMemberPath(path, &split))
-      return TakeMembers(split.archive, &split.member, true, take);
+  if ((compressed || archive::IsArchiveName(path)) && fs::is_regular_file(path, error)) {
+    return compressed ? TakeCompressed(path, take) : TakeMembers(path, nullptr, named, take);
+  }
+  // A prefix that is an archive file means the whole path cannot be a file.
+  archive::MemberPath split;
+  if (archive::SplitMemberPath(path, &split)) {
+    return TakeMembers(split.archive, &split.member, true, take);
   }
 #else
   (void)named;
