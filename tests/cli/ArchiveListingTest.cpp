@@ -83,6 +83,8 @@ TEST_F(ArchiveListingTest, BadArchivesAndMembers) {
        "quillane-dir: names.zip//abs.d64: member name is an absolute path\n"
        "quillane-dir: names.zip/x\\x1b[2J.d64: member name holds a control character\n"},
       {"tree/b/none.zip", 2, "", "quillane-dir: tree/b/none.zip: no disk image in the archive\n"},
+      {"--png p.png three.zip", 1, "",
+       "quillane-dir: three.zip: --png draws one image; the rest is not listed\n"},
       {"three.zip/none.d64", 2, "",
        "quillane-dir: three.zip/none.d64: no such image in the archive\n"},
       {"three.zip/../three.zip", 2, "",
