@@ -13,7 +13,7 @@ CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 CORPUS     ?= $(abspath ../shared/corpus)
 CORPUS_ENV := $(if $(wildcard $(CORPUS)),QL_CORPUS_DIR=$(CORPUS))
 
-.PHONY: all bootstrap configure build run test test-asan windows test-windows package format format-check fuzz bench charset-sheet clean
+.PHONY: all bootstrap configure build run test test-asan windows test-windows windows-package package format format-check fuzz bench charset-sheet clean
 
 all: build
 
@@ -43,9 +43,13 @@ windows: bootstrap
 	  -DQL_LINUX_BIN_DIR=$(abspath $(BUILD))/bin > /dev/null
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
+# The Windows programs as a zip to unpack anywhere: $(WIN_BUILD)/quillane-light-<version>-win64.zip.
+windows-package: windows
+	cmake --build $(WIN_BUILD) --target package
+
 # The Windows suite under Wine: the engine and picture tests, and quillane-dir.exe against the
 # Linux quillane-dir over the same images (after `make build`).
-test-windows: windows
+test-windows: windows-package
 	cd $(WIN_BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 
 # The Debian package of both programs: $(BUILD)/quillane-light_<version>_<arch>.deb.
