@@ -15,6 +15,7 @@
 #endif
 
 int main(int argc, char** argv) {
+  using namespace quillane;
   using namespace quillane::cli;
   // A standard stream that was closed would be the descriptor of the next file opened, an
   // image among them: park it on /dev/null. Standard output closed is an output failure.
