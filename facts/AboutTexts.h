@@ -6,10 +6,10 @@
 inline constexpr char kAboutCaption[] = "Info";
 inline constexpr int kAboutClientWidth = 298;
 inline constexpr int kAboutClientHeight = 240;
-inline constexpr ControlPlace kAboutPanel{8, 8, 281, 185};        // Panel1, holds the rest
-inline constexpr ControlPlace kAboutPicture{8, 8, 65, 57};        // ProgramIcon, in the panel
+inline constexpr ControlPlace kAboutPanel{8, 8, 281, 185};       // Panel1, holds the rest
+inline constexpr ControlPlace kAboutPicture{8, 8, 65, 57};       // ProgramIcon, in the panel
 inline constexpr ControlPlace kAboutOkButton{111, 204, 75, 25};  // OKButton, in the window
-inline constexpr int kAboutDisplayFontPixels = 19;  // ProductName and Label4
+inline constexpr int kAboutDisplayFontPixels = 19;               // ProductName and Label4
 
 // One text of the box: the control that shows it, its place in the panel and the text. A width
 // of 0 means the label takes the size of its text.

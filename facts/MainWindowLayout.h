@@ -9,16 +9,16 @@ struct ControlPlace {
 
 inline constexpr int kMainWindowOuterWidth = 533;
 inline constexpr int kMainWindowOuterHeight = 529;
-inline constexpr int kTopStripHeight = 9;      // Panel4, an empty margin
-inline constexpr int kBottomStripHeight = 41;  // Panel2, the character-set switch
-inline constexpr int kBrowserPaneWidth = 185;  // Panel1
-inline constexpr int kDriveStripHeight = 25;   // Panel7, the drive selector's strip
+inline constexpr int kTopStripHeight = 9;                    // Panel4, an empty margin
+inline constexpr int kBottomStripHeight = 41;                // Panel2, the character-set switch
+inline constexpr int kBrowserPaneWidth = 185;                // Panel1
+inline constexpr int kDriveStripHeight = 25;                 // Panel7, the drive selector's strip
 inline constexpr ControlPlace kDriveSelector{0, 3, 185, 0};  // height: the selector's own
 inline constexpr int kFolderItemHeight = 16;
 inline constexpr int kFileListHeight = 268;  // Panel6
 inline constexpr int kFileItemHeight = 13;
-inline constexpr int kPaneSplitterHeight = 3;     // Splitter2, folder tree / file list
-inline constexpr int kListingSplitterWidth = 4;   // Splitter1, browser pane / listing
+inline constexpr int kPaneSplitterHeight = 3;    // Splitter2, folder tree / file list
+inline constexpr int kListingSplitterWidth = 4;  // Splitter1, browser pane / listing
 inline constexpr ControlPlace kUpperGraphicsButton{184, 8, 113, 17};  // RadioButton1
 inline constexpr ControlPlace kUpperLowerButton{312, 8, 113, 17};     // RadioButton2
 inline constexpr char kUpperGraphicsCaption[] = "Upper/Graphics";

@@ -43,8 +43,8 @@ inline constexpr int kPromptClientHeight = 121;
 // layout buttons (the last ends at 93), 215 pixels high with title bar and borders.
 inline constexpr int kLayoutPromptClientHeight = 192;
 inline constexpr int kLayoutPromptOuterHeight = 215;
-inline constexpr int kPromptTopBandHeight = 33;     // Panel2
-inline constexpr int kPromptBottomBandHeight = 63;  // Panel1
+inline constexpr int kPromptTopBandHeight = 33;                  // Panel2
+inline constexpr int kPromptBottomBandHeight = 63;               // Panel1
 inline constexpr ControlPlace kPromptFileName{16, 12, 361, 21};  // Edit1, in the top band
 inline constexpr ControlPlace kPromptMessage{16, 8, 371, 17};    // Label1, in the middle band
 inline constexpr ControlPlace kPromptDontAsk{16, 6, 201, 17};    // CheckBox1, bottom band
