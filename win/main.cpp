@@ -11,7 +11,7 @@
 #include "MainWindow.h"
 #include "Utf8.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+extern "C" int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // The command line as the system splits it (blanks separate, double quotes group), in UTF-8.
   std::vector<std::string> arguments;
   int count = 0;
