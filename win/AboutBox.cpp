@@ -5,13 +5,10 @@
 #include "DesignScale.h"
 #include "Utf8.h"
 
-TfAbout::TfAbout(HWND owner) : owner_(owner) {
-  window_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner,
-                               DialogProc, reinterpret_cast<LPARAM>(this));
-}
+TfAbout::TfAbout(HWND owner) : owner_(owner) {}
 
 TfAbout::~TfAbout() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  if (window_ != nullptr) EndDialog(window_, IDOK);
   if (display_font_ != nullptr) DeleteObject(display_font_);
 }
 
@@ -26,9 +23,11 @@ void TfAbout::Build() {
   SetDlgItemTextW(window_, IDOK, WideOfUtf8(kAboutOkCaption).c_str());
 
   // The name and the edition label in a display face 19 pixels high.
-  display_font_ = CreateFontW(-Scaled(kAboutDisplayFontPixels, dpi), 0, 0, 0, FW_BOLD, TRUE, FALSE,
-                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, L"Times New Roman");
+  if (display_font_ == nullptr)
+    display_font_ =
+        CreateFontW(-Scaled(kAboutDisplayFontPixels, dpi), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
+                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    VARIABLE_PITCH | FF_ROMAN, L"Times New Roman");
   const struct {
     int id;
     const AboutText& text;
@@ -63,30 +62,17 @@ void TfAbout::Build() {
   const SIZE outer =
       OuterSizeForClient(window_, Scaled(kAboutClientWidth, dpi), Scaled(kAboutClientHeight, dpi));
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
-}
-
-int TfAbout::ShowModal() {
-  showing_ = true;
   CentreOnScreen(window_);
-  const bool owner_enabled = owner_ != nullptr && IsWindowEnabled(owner_);
-  if (owner_enabled) EnableWindow(owner_, FALSE);
-  ShowWindow(window_, SW_SHOW);
-  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window_, IDOK)), TRUE);
   SendDlgItemMessageW(window_, IDC_ABOUT_EDIT1, EM_SETSEL, 0, 0);
   SendDlgItemMessageW(window_, IDC_ABOUT_EDIT2, EM_SETSEL, 0, 0);
-  MSG message{};
-  while (showing_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(window_, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  if (showing_) {
-    showing_ = false;
-    PostQuitMessage(static_cast<int>(message.wParam));
-  }
-  if (owner_enabled) EnableWindow(owner_, TRUE);
-  ShowWindow(window_, SW_HIDE);
-  if (owner_enabled) SetActiveWindow(owner_);
+  SetFocus(GetDlgItem(window_, IDOK));
+}
+
+// Modal over the main window, which takes no input meanwhile.
+int TfAbout::ShowModal() {
+  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner_, DialogProc,
+                  reinterpret_cast<LPARAM>(this));
+  window_ = nullptr;
   return IDOK;
 }
 
@@ -102,7 +88,7 @@ INT_PTR CALLBACK TfAbout::DialogProc(HWND window, UINT message, WPARAM w, LPARAM
   if (self == nullptr) return FALSE;
   if (message == WM_CLOSE ||
       (message == WM_COMMAND && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL))) {
-    self->showing_ = false;
+    EndDialog(window, IDOK);
     return TRUE;
   }
   return FALSE;

@@ -3,9 +3,9 @@
 #include "SystemHeaders.h"
 
 // The "Info" box: the program's name and edition, build date, picture, maker and addresses,
-// the same texts as on every platform. Built once from its dialog template and hidden between
-// showings; OKButton is the default (Enter) and the Esc button and has the focus whenever the
-// box opens; the close box closes it too. Every showing is centred on the screen.
+// the same texts as on every platform, built from its dialog template at each showing; OKButton is
+// the default (Enter) and the Esc button and has the focus whenever the box opens; the close box
+// closes it too. Every showing is centred on the screen.
 class TfAbout {
  public:
   explicit TfAbout(HWND owner);
@@ -13,7 +13,7 @@ class TfAbout {
   TfAbout(const TfAbout&) = delete;
   TfAbout& operator=(const TfAbout&) = delete;
 
-  HWND Handle() const { return window_; }
+  HWND Handle() const { return window_; }  // while shown; nullptr otherwise
   // Blocks until the box is closed; the result is 1 (OKButton, Enter, Esc, the close box).
   int ShowModal();
 
@@ -24,5 +24,4 @@ class TfAbout {
   HWND owner_;
   HWND window_ = nullptr;
   HFONT display_font_ = nullptr;
-  bool showing_ = false;
 };

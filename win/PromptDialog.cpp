@@ -18,12 +18,12 @@ void SetText(HWND window, int id, const char* utf8) {
 }  // namespace
 
 TfFileDialog::TfFileDialog(HWND owner, Question kind) : owner_(owner), kind_(kind) {
-  window_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROMPT), owner,
-                               DialogProc, reinterpret_cast<LPARAM>(this));
+  const std::string_view message = quillane::FixedMessage(kind_);
+  label1_ = WideOfUtf8(message);
 }
 
 TfFileDialog::~TfFileDialog() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  if (window_ != nullptr) EndDialog(window_, kPromptStop);
 }
 
 // The designed form, then what the kind changes on it.
@@ -53,8 +53,9 @@ void TfFileDialog::Build() {
   } else {
     ShowWindow(GetDlgItem(window_, IDC_PROMPT_BUTTON4), SW_HIDE);
   }
-  const std::string_view message = quillane::FixedMessage(kind_);
-  SetLabel1(std::string(message));
+  SetDlgItemTextW(window_, IDC_PROMPT_EDIT1, edit1_.c_str());
+  SetDlgItemTextW(window_, IDC_PROMPT_LABEL1, label1_.c_str());
+  CheckDlgButton(window_, IDC_PROMPT_CHECKBOX1, check_box1_ ? BST_CHECKED : BST_UNCHECKED);
   for (std::size_t i = 0; i < kLayoutButtons.size(); ++i) {
     const ControlPlace place{kLayoutButtonX, kLayoutButtons[i].y, kPromptMessage.width,
                              kLayoutButtonHeight};
@@ -63,52 +64,38 @@ void TfFileDialog::Build() {
     ShowWindow(GetDlgItem(window_, kLayoutButtonIds[i]), look.layout_buttons ? SW_SHOW : SW_HIDE);
   }
   CheckRadioButton(window_, IDC_PROMPT_RADIOBUTTON1, IDC_PROMPT_RADIOBUTTON4,
-                   IDC_PROMPT_RADIOBUTTON1);
-  dos_variant_ = 1;
+                   kLayoutButtonIds[dos_variant_ - 1]);
 
   SIZE outer = OuterSizeForClient(window_, Scaled(kPromptClientWidth, dpi),
                                   Scaled(kPromptClientHeight, dpi));
   if (look.layout_buttons) outer.cy = Scaled(kLayoutPromptOuterHeight, dpi);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+  CentreOnScreen(window_);
+  SetFocus(GetDlgItem(window_, IDC_PROMPT_CHECKBOX1));
 }
 
 void TfFileDialog::SetEdit1(const std::string& text) {
-  SetDlgItemTextW(window_, IDC_PROMPT_EDIT1, WideOfUtf8(text).c_str());
+  edit1_ = WideOfUtf8(text);
+  if (window_ != nullptr) SetDlgItemTextW(window_, IDC_PROMPT_EDIT1, edit1_.c_str());
 }
 
 void TfFileDialog::SetLabel1(const std::string& text) {
-  SetDlgItemTextW(window_, IDC_PROMPT_LABEL1, WideOfUtf8(text).c_str());
+  label1_ = WideOfUtf8(text);
+  if (window_ != nullptr) SetDlgItemTextW(window_, IDC_PROMPT_LABEL1, label1_.c_str());
 }
 
-bool TfFileDialog::CheckBox1() const {
-  return IsDlgButtonChecked(window_, IDC_PROMPT_CHECKBOX1) == BST_CHECKED;
-}
-
-// Shown over the disabled owner; a message loop of its own runs until an answer comes. The
-// window is then hidden, not destroyed.
+// Modal over the main window, which takes no input meanwhile.
 int TfFileDialog::ShowModal() {
   modal_result_ = 0;
-  showing_ = true;
-  CentreOnScreen(window_);
-  const bool owner_enabled = owner_ != nullptr && IsWindowEnabled(owner_);
-  if (owner_enabled) EnableWindow(owner_, FALSE);
-  ShowWindow(window_, SW_SHOW);
-  SendMessageW(window_, WM_NEXTDLGCTL,
-               reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_PROMPT_CHECKBOX1)), TRUE);
-  MSG message{};
-  while (showing_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(window_, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROMPT),
+                                         owner_, DialogProc, reinterpret_cast<LPARAM>(this));
+  window_ = nullptr;
+  // A showing that ended without an answer (the window not made, the program told to end)
+  // counts as "stop".
+  if (result <= 0 || modal_result_ == 0) {
+    modal_result_ = kPromptStop;
+    check_box1_ = false;
   }
-  if (showing_) {
-    // The loop was told to end: no answer counts as "stop", and the quit goes on.
-    FormClose(kPromptStop);
-    PostQuitMessage(static_cast<int>(message.wParam));
-  }
-  if (owner_enabled) EnableWindow(owner_, TRUE);
-  ShowWindow(window_, SW_HIDE);
-  if (owner_enabled) SetActiveWindow(owner_);
   return modal_result_;
 }
 
@@ -116,8 +103,10 @@ int TfFileDialog::ShowModal() {
 // box always remembers a "go on".
 void TfFileDialog::FormClose(int result) {
   modal_result_ = result;
-  showing_ = false;
+  check_box1_ =
+      result != kPromptStop && IsDlgButtonChecked(window_, IDC_PROMPT_CHECKBOX1) == BST_CHECKED;
   if (result == kPromptStop) CheckDlgButton(window_, IDC_PROMPT_CHECKBOX1, BST_UNCHECKED);
+  EndDialog(window_, result);
 }
 
 void TfFileDialog::RadioButton1Click() {
@@ -132,24 +121,24 @@ INT_PTR CALLBACK TfFileDialog::DialogProc(HWND window, UINT message, WPARAM w, L
     SetWindowLongPtrW(window, DWLP_USER, l);
     self->window_ = window;
     self->Build();
-    return FALSE;  // the focus is set at each showing
+    return FALSE;  // the focus is on CheckBox1
   }
   auto* self = reinterpret_cast<TfFileDialog*>(GetWindowLongPtrW(window, DWLP_USER));
   if (self == nullptr) return FALSE;
   switch (message) {
     case WM_CLOSE:  // the title bar's close box answers 2 in every kind
-      if (self->showing_) self->FormClose(kPromptStop);
+      self->FormClose(kPromptStop);
       return TRUE;
     case WM_COMMAND:
       switch (LOWORD(w)) {
         case IDC_PROMPT_BUTTON1:
-          if (self->showing_) self->FormClose(kPromptGoOn);
+          self->FormClose(kPromptGoOn);
           return TRUE;
         case IDC_PROMPT_BUTTON4:
-          if (self->showing_) self->FormClose(kPromptStop);
+          self->FormClose(kPromptStop);
           return TRUE;
         case IDCANCEL:  // the Esc key
-          if (self->showing_) self->FormClose(PromptKindOf(self->kind_).escape_result);
+          self->FormClose(PromptKindOf(self->kind_).escape_result);
           return TRUE;
         case IDOK:  // Enter: no button is the default one
           return TRUE;
