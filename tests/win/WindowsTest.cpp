@@ -49,10 +49,18 @@ void Answer(HWND dialog, Action action, bool tick, int layout_button) {
   if (tick) SendDlgItemMessageW(dialog, IDC_PROMPT_CHECKBOX1, BM_CLICK, 0, 0);
   if (layout_button != 0) SendDlgItemMessageW(dialog, layout_button, BM_CLICK, 0, 0);
   switch (action) {
-    case kButton1: SendDlgItemMessageW(dialog, IDC_PROMPT_BUTTON1, BM_CLICK, 0, 0); break;
-    case kButton4: SendDlgItemMessageW(dialog, IDC_PROMPT_BUTTON4, BM_CLICK, 0, 0); break;
-    case kEscape: PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); break;
-    case kCloseBox: PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case kButton1:
+      SendDlgItemMessageW(dialog, IDC_PROMPT_BUTTON1, BM_CLICK, 0, 0);
+      break;
+    case kButton4:
+      SendDlgItemMessageW(dialog, IDC_PROMPT_BUTTON4, BM_CLICK, 0, 0);
+      break;
+    case kEscape:
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      break;
+    case kCloseBox:
+      PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
   }
 }
 
@@ -70,8 +78,10 @@ TEST(PromptDialogTest, EachKindAnswersAndRemembersAsItSays) {
   } cases[] = {
       {Question::Crosslink, L"Crosslinked Entry...", true, false, kButton1, true, 0, 1, 1, true},
       {Question::Crosslink, L"Crosslinked Entry...", true, false, kEscape, true, 0, 2, 1, false},
-      {Question::UnsupportedSize, L"Unsupported Filesize...", false, false, kEscape, true, 0, 1, 1, true},
-      {Question::UnsupportedSize, L"Unsupported Filesize...", false, false, kCloseBox, true, 0, 2, 1, false},
+      {Question::UnsupportedSize, L"Unsupported Filesize...", false, false, kEscape, true, 0, 1, 1,
+       true},
+      {Question::UnsupportedSize, L"Unsupported Filesize...", false, false, kCloseBox, true, 0, 2,
+       1, false},
       {Question::Layout, L"Extended BAM could not be detected...", true, true, kButton1, false,
        IDC_PROMPT_RADIOBUTTON3, 1, 3, false},
       {Question::Layout, L"Extended BAM could not be detected...", true, true, kButton4, true,
@@ -83,15 +93,17 @@ TEST(PromptDialogTest, EachKindAnswersAndRemembersAsItSays) {
     std::wstring caption;
     bool buttons_right = false, radios = false;
     bool focus_on_box = false;
-    WhenShown([&] { return dialog.Handle(); }, [&](HWND window) {
-      caption = TextOf(window);
-      buttons_right = Visible(window, IDC_PROMPT_BUTTON1) && !Visible(window, IDC_PROMPT_BUTTON2) &&
-                      !Visible(window, IDC_PROMPT_BUTTON3) &&
-                      Visible(window, IDC_PROMPT_BUTTON4) == c.button4;
-      radios = Visible(window, IDC_PROMPT_RADIOBUTTON1);
-      focus_on_box = GetFocus() == GetDlgItem(window, IDC_PROMPT_CHECKBOX1);
-      Answer(window, c.action, c.tick, c.layout_button);
-    });
+    WhenShown([&] { return dialog.Handle(); },
+              [&](HWND window) {
+                caption = TextOf(window);
+                buttons_right = Visible(window, IDC_PROMPT_BUTTON1) &&
+                                !Visible(window, IDC_PROMPT_BUTTON2) &&
+                                !Visible(window, IDC_PROMPT_BUTTON3) &&
+                                Visible(window, IDC_PROMPT_BUTTON4) == c.button4;
+                radios = Visible(window, IDC_PROMPT_RADIOBUTTON1);
+                focus_on_box = GetFocus() == GetDlgItem(window, IDC_PROMPT_CHECKBOX1);
+                Answer(window, c.action, c.tick, c.layout_button);
+              });
     EXPECT_EQ(dialog.ShowModal(), c.result);
     EXPECT_EQ(caption, c.caption);
     EXPECT_TRUE(buttons_right);
@@ -103,12 +115,13 @@ TEST(PromptDialogTest, EachKindAnswersAndRemembersAsItSays) {
 
     // The next showing opens as the last one was left: the layout choice and the box.
     bool ticked = false, variant_checked = false;
-    WhenShown([&] { return dialog.Handle(); }, [&](HWND window) {
-      ticked = IsDlgButtonChecked(window, IDC_PROMPT_CHECKBOX1) == BST_CHECKED;
-      variant_checked =
-          IsDlgButtonChecked(window, IDC_PROMPT_RADIOBUTTON1 + c.variant - 1) == BST_CHECKED;
-      PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    });
+    WhenShown([&] { return dialog.Handle(); },
+              [&](HWND window) {
+                ticked = IsDlgButtonChecked(window, IDC_PROMPT_CHECKBOX1) == BST_CHECKED;
+                variant_checked = IsDlgButtonChecked(window, IDC_PROMPT_RADIOBUTTON1 + c.variant -
+                                                                 1) == BST_CHECKED;
+                PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+              });
     EXPECT_EQ(dialog.ShowModal(), 2);
     EXPECT_EQ(ticked, c.ticked_after);
     EXPECT_TRUE(variant_checked);
@@ -152,10 +165,11 @@ TEST(MainFormTest, FontsSystemMenuAboutAndSizes) {
     TfAbout about(form.Handle());
     form.SetAbout(&about);
     std::wstring caption;
-    WhenShown([&] { return about.Handle(); }, [&](HWND window) {
-      caption = TextOf(window);
-      PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-    });
+    WhenShown([&] { return about.Handle(); },
+              [&](HWND window) {
+                caption = TextOf(window);
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+              });
     SendMessageW(form.Handle(), WM_SYSCOMMAND, 0xF803, 0);  // the low four bits do not count
     EXPECT_EQ(caption, L"Info");
 
