@@ -68,5 +68,21 @@ TEST(DiskImageTest, OneReadServesTrack18AndAFailedReadFailsTheImage) {
   }
 }
 
+// A name opens whatever its script: the path is UTF-8 and reaches the system whole.
+TEST(DiskImageTest, NamesInAnyScriptOpen) {
+  const std::vector<std::uint8_t> bytes = {0x12, 0x34, 0x56};
+  for (const char* suffix : {" Δίσκος.d64", " 磁盘 ディスク.d64", " диск ü.d64"}) {
+    const TempFile file(bytes, suffix);
+    DiskImage image;
+    std::string reason;
+    ASSERT_TRUE(image.Open(file.path(), &reason)) << suffix << ": " << reason;
+    EXPECT_EQ(image.ImageSize(), 3);
+    image.SeekTo(2);
+    EXPECT_EQ(image.ReadByte(), 0x56);
+    EXPECT_FALSE(image.Open(file.path() + "x", &reason));
+    EXPECT_EQ(reason, "No such file or directory");
+  }
+}
+
 }  // namespace
 }  // namespace quillane
