@@ -14,6 +14,7 @@
 #endif
 
 int main(int argc, char** argv) {
+  using namespace quillane;
   using namespace quillane::cli;
   // Standard output closed is an output failure.
   const bool out_closed = PrepareStandardStreams();

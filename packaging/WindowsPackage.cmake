@@ -2,6 +2,9 @@
 # anywhere: the program, the two font files beside it, a README for Windows users and the
 # licences (the program's and the fonts', and the PNG encoder's, taken from its header).
 install(TARGETS quillane-dir RUNTIME DESTINATION .)
+if(TARGET quillane-light)
+  install(TARGETS quillane-light RUNTIME DESTINATION .)
+endif()
 install(FILES ${QL_BIN_DIR}/Vexa-Upper.fon ${QL_BIN_DIR}/Vexa-Lower.fon DESTINATION .)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/README-windows.txt DESTINATION . RENAME README.txt)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION . RENAME copyright.txt)
