@@ -3,6 +3,7 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WIN_BUILD  ?= build-win
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
@@ -12,7 +13,7 @@ CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 CORPUS     ?= $(abspath ../shared/corpus)
 CORPUS_ENV := $(if $(wildcard $(CORPUS)),QL_CORPUS_DIR=$(CORPUS))
 
-.PHONY: all bootstrap configure build run test test-asan package format format-check fuzz bench charset-sheet clean
+.PHONY: all bootstrap configure build run test test-asan windows test-windows windows-package package format format-check fuzz bench charset-sheet clean
 
 all: build
 
@@ -33,6 +34,23 @@ run: build
 test: build
 	cd $(BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory test-windows
+
+# The engine, quillane-dir and the font files cross-built for 64-bit Windows with MinGW-w64:
+# static programs in $(WIN_BUILD)/bin, the font files beside them.
+windows: bootstrap
+	@[ -f $(WIN_BUILD)/build.ninja ] || cmake --preset windows -S . \
+	  -DQL_LINUX_BIN_DIR=$(abspath $(BUILD))/bin > /dev/null
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The Windows programs as a zip to unpack anywhere: $(WIN_BUILD)/quillane-light-<version>-win64.zip.
+windows-package: windows
+	cmake --build $(WIN_BUILD) --target package
+
+# The Windows suite under Wine: the engine and picture tests, and quillane-dir.exe against the
+# Linux quillane-dir over the same images (after `make build`).
+test-windows: windows-package
+	cd $(WIN_BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 
 # The Debian package of both programs: $(BUILD)/quillane-light_<version>_<arch>.deb.
 package: build
@@ -77,4 +95,4 @@ fuzz: bootstrap
 	  -artifact_prefix=findings/ archive-corpus $(CURDIR)/tests/fuzz/corpus
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
