@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
 #include "BamSector.h"
+#include "ByteLanes.h"
+#include "ControlBytes.h"
 #include "DirectoryFacts.h"
 
 namespace quillane {
@@ -25,7 +26,6 @@ constexpr std::array<std::string_view, 8> kCbmTypeNames{"DEL", "SEQ", "PRG", "US
 constexpr std::array<std::string_view, 15> kGeosTypeNames{"non", "BAS", "ASS", "DAT", "SYS",
                                                           "DAC", "APP", "DOC", "FON", "PRN",
                                                           "INP", "DRV", "BOO", "TMP", "AUT"};
-constexpr std::string_view kNotGeos = "non";
 // Every type name has three letters.
 constexpr std::size_t kTypeNameLength = 3;
 static_assert(std::all_of(kCbmTypeNames.begin(), kCbmTypeNames.end(),
@@ -104,57 +104,44 @@ std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
 }
 
-// The sixteen bytes of a name side by side, for tests of all of them at once (a few vector
-// instructions where the machine has them). A test gives a lane all ones where it holds.
-using NameLanes = std::uint8_t __attribute__((vector_size(16)));
-constexpr NameLanes kLaneIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-
-// The first lane in which a test holds; 16 when it holds in none.
-template <typename Test>
-int FirstHolding(const Test& test) {
-  static_assert(sizeof test == 16);
-  std::array<std::uint64_t, 2> halves;
-  std::memcpy(halves.data(), &test, sizeof test);
-  const auto first = [](std::uint64_t half) {
-    return (std::endian::native == std::endian::little ? std::countr_zero(half)
-                                                       : std::countl_zero(half)) /
-           8;
-  };
-  return halves[0] != 0 ? first(halves[0]) : 8 + first(halves[1]);
+std::size_t ComposeLongBlockCount(int blocks, char* out) {
+  // "%-3i  ": 1000-65535 fill their columns; two blanks follow.
+  const int digits = blocks >= 10000 ? 5 : 4;
+  int rest = blocks;
+  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
+    out[i] = static_cast<char>('0' + rest % 10);
+  }
+  out[digits] = out[digits + 1] = static_cast<char>(kSpace);
+  return static_cast<std::size_t>(digits + 2);
 }
 
-// The block count of the common files, below 1000, in place; the others by the full way.
-std::size_t ComposeLongBlockCount(int blocks, char* out);
+}  // namespace
 
-inline std::size_t PutBlockCount(int blocks, char* out) {
+std::size_t ComposeBlockCount(int blocks, char* out) {
+  // The common files, below 1000, from the table; the others by the full way.
   if (blocks >= static_cast<int>(kShortCounts.size())) return ComposeLongBlockCount(blocks, out);
   std::memcpy(out, kShortCounts[static_cast<std::size_t>(blocks)].data(), 4);
   out[4] = static_cast<char>(kSpace);
   return 5;
 }
 
-inline std::size_t PutFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
+std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
   const TypeText& text = TypeTextOf(type, geos_type);
   std::memcpy(out, text.bytes.data(), text.bytes.size());
   return text.length;
 }
 
-inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
+std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
   // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
   // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
   // bytes are tested and copied all at once.
-  NameLanes bytes;
-  std::memcpy(&bytes, name, sizeof bytes);
-  // Control codes (0x00-0x1F, 0x80-0x9F) have bits 5 and 6 both clear.
-  if (FirstHolding((bytes & 0x60) == 0) < 16) return 0;
+  if (lanes::fast::AnyWithBitsClear(name, kCharacterBits)) return 0;  // a control code
   // The first padding byte becomes the closing quote, unless a quote of the name's own comes
   // first and closes the quotes early.
-  const int closing = FirstHolding((bytes == kShiftedSpace) | (bytes == kQuote));
+  const int closing = lanes::fast::FirstEqualEither(name, kShiftedSpace, kQuote);
   if (closing < 16 && name[closing] == kQuote) return 0;
   // Behind the closing quote every byte loses bit 7.
-  const auto inside = reinterpret_cast<NameLanes>(kLaneIndex < static_cast<std::uint8_t>(closing));
-  const NameLanes shown = bytes & (inside | 0x7F);
-  std::memcpy(out + 1, &shown, sizeof shown);
+  lanes::fast::CopyMaskedFrom(name, closing, 0x7F, out + 1);
   out[0] = static_cast<char>(kQuote);
   // Column 17: a blank behind the closing quote, or the closing quote itself.
   out[17] = static_cast<char>(kSpace);
@@ -162,11 +149,12 @@ inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
   return 18;
 }
 
-}  // namespace
-
-std::string_view GeosTypeName(std::uint8_t geos_type) {
-  if (geos_type >= kGeosTypeNames.size()) return kNotGeos;
-  return kGeosTypeNames[geos_type];
+std::size_t ComposeTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
+                                  std::size_t* type_start) {
+  // An unclosed file's "*" takes the place of the separating blank.
+  out[0] = static_cast<char>(kSpace);
+  *type_start = (type & 0x80) != 0 ? 1 : 0;
+  return *type_start + ComposeFileType(type, geos_type, out + *type_start);
 }
 
 void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
@@ -234,43 +222,16 @@ bool ComposeQuotedName(std::span<const std::uint8_t, 16> name, LineBuffer& text)
   return end_of_listing;
 }
 
-std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
-  return PutPlainName(name, out);
-}
-
-std::size_t ComposeBlockCount(int blocks, char* out) {
-  return PutBlockCount(blocks, out);
-}
-
-namespace {
-
-std::size_t ComposeLongBlockCount(int blocks, char* out) {
-  // "%-3i  ": 1000-65535 fill their columns; two blanks follow.
-  const int digits = blocks >= 10000 ? 5 : 4;
-  int rest = blocks;
-  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
-    out[i] = static_cast<char>('0' + rest % 10);
-  }
-  out[digits] = out[digits + 1] = static_cast<char>(kSpace);
-  return static_cast<std::size_t>(digits + 2);
-}
-
-}  // namespace
-
-std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
-  return PutFileType(type, geos_type, out);
-}
-
 std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start) {
   const std::size_t blocks_length =
-      PutBlockCount(entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1], out);
-  const std::size_t name_length = PutPlainName(entry + kEntryName, out + blocks_length);
+      ComposeBlockCount(entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1], out);
+  const std::size_t name_length = ComposePlainName(entry + kEntryName, out + blocks_length);
   if (name_length == 0) return 0;
   const std::size_t length = blocks_length + name_length;
-  out[length] = static_cast<char>(kSpace);
-  const std::uint8_t type = entry[kEntryType];
-  *type_start = length + ((type & 0x80) != 0 ? 1 : 0);
-  return *type_start + PutFileType(type, entry[kEntryGeosType], out + *type_start);
+  const std::size_t type_length =
+      ComposeTypeBehindName(entry[kEntryType], entry[kEntryGeosType], out + length, type_start);
+  *type_start += length;
+  return length + type_length;
 }
 
 }  // namespace quillane

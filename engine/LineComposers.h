@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
 
 #include "DiskImage.h"
 #include "GeometryMode.h"
@@ -38,13 +37,16 @@ std::size_t ComposeBlockCount(int blocks, char* out);
 // and "<" behind for a locked one. Written at out (room for 8); returns its length, 3 to 5.
 std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out);
 
-// The whole row of an entry whose name LIST prints as it is stored (see ComposePlainName), from
-// the entry's 32 bytes: the block count, the quoted name, a blank and the type text, whose "*"
-// takes the blank's place for an unclosed file. Written at out (room for 40); returns the row's
-// length, with the type text from out + *type_start to the end; 0 for any other name.
-std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start);
+// What follows the quoted name in an entry row: a blank and the type text (ComposeFileType),
+// whose "*" takes the blank's place for an unclosed file. Written at out (room for 9); returns
+// its length, with the type text from out + *type_start on.
+std::size_t ComposeTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
+                                  std::size_t* type_start);
 
-// The name of a GEOS file type byte: "non" for 0 and for 15-255, which are no GEOS files.
-std::string_view GeosTypeName(std::uint8_t geos_type);
+// The whole row of an entry whose name LIST prints as it is stored (see ComposePlainName), from
+// the entry's 32 bytes: the block count, the quoted name and ComposeTypeBehindName. Written at out
+// (room for 40); returns the row's length, with the type text from out + *type_start to the end; 0
+// for any other name.
+std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start);
 
 }  // namespace quillane
