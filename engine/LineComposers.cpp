@@ -137,10 +137,9 @@ std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
   // bytes are tested and copied all at once.
   if (lanes::fast::AnyWithBitsClear(name, kCharacterBits)) return 0;  // a control code
   // The first padding byte becomes the closing quote, unless a quote of the name's own comes
-  // first and closes the quotes early.
+  // first and closes the quotes early: it stays as it is. Behind the closing quote every byte
+  // loses bit 7, and none of them turns into a control code.
   const int closing = lanes::fast::FirstEqualEither(name, kShiftedSpace, kQuote);
-  if (closing < 16 && name[closing] == kQuote) return 0;
-  // Behind the closing quote every byte loses bit 7.
   lanes::fast::CopyMaskedFrom(name, closing, 0x7F, out + 1);
   out[0] = static_cast<char>(kQuote);
   // Column 17: a blank behind the closing quote, or the closing quote itself.

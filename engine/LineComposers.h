@@ -23,8 +23,8 @@ void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text);
 // looked at, whatever they hold. Returns EndOfListing: three zero bytes in a row in the name.
 bool ComposeQuotedName(std::span<const std::uint8_t, 16> name, LineBuffer& text);
 
-// The quoted name as LIST shows it, for a name that LIST prints as it is stored: printable bytes
-// other than a quote, then 0xA0 padding followed by bytes printable without bit 7. Writes the 18
+// The quoted name as LIST shows it, for a name that LIST prints as it is stored: one without
+// control codes, whose bytes behind the closing quote lose bit 7 and stay printable. Writes the 18
 // columns at out (room for 18) and returns 18; 0 for any other name, which ComposeQuotedName and
 // EmulateListLine handle.
 std::size_t ComposePlainName(const std::uint8_t* name, char* out);
