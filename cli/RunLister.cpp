@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "AnsweringDialog.h"
 #include "DirectoryLister.h"
 #include "ImagePrinter.h"
 #include "ImagePrompts.h"
+#include "OptionAnswerer.h"
 #include "OutputText.h"
 #include "PngOutput.h"
 
@@ -53,13 +53,10 @@ int OutputFailed(const OutputFile& out, OutputFile& err) {
 
 int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, OutputFile& err) {
   const std::unique_ptr<ImagePrinter> printer = MakePrinter(options, out_is_terminal, err);
-  AnsweringDialog answers(options, [&printer, &options](Question question, const std::string&,
-                                                        const std::string& message) {
-    std::string_view answer = "ok";
-    if (question == Question::Crosslink) answer = CrosslinkAnswerWord(options.crosslinks);
-    if (question == Question::Layout) answer = LayoutWord(options.layout);
-    printer->Prompt(question, message, answer);
-  });
+  OptionAnswerer answers(
+      options, [&printer](Question question, const std::string& message, std::string_view word) {
+        printer->Prompt(question, message, word);
+      });
   ImagePrompts prompts(answers);
   DirectoryLister lister(prompts, *printer);
   PngListing picture;
@@ -69,7 +66,7 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
   for (const std::string& path : options.images) {
     printer->BeginImage(path);
     std::string reason;
-    const ListOutcome outcome = lister.ListImage(path, rows, &reason, printer->ModeSlot());
+    const ListOutcome outcome = lister.ListImage(path, rows, &reason);
     printer->EndImage(outcome, reason);
     if (!out.Write(printer->Output())) return OutputFailed(out, err);
     status = std::max(status, ExitStatusOf(outcome));

@@ -54,12 +54,12 @@ void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
   LineBuffer shown;
   EmulateListLine(bits, composed.view(), std::nullopt, shown);
   const std::string_view header = shown.view();
-  list.Header(ReadHeaderFacts(image, mode));
-  list.Append({header.substr(0, kScreenWidth), bits});
+  const HeaderFacts facts = ReadHeaderFacts(image, mode);
+  list.AppendRow({header.substr(0, kScreenWidth), bits}, {RowKind::Header, &facts});
   if (header.size() > kScreenWidth) {
     ReverseMap::Row wrapped{};
     std::copy_n(bits.begin() + kScreenLineBytes, kScreenLineBytes, wrapped.begin());
-    list.Append({header.substr(kScreenWidth), wrapped});
+    list.AppendRow({header.substr(kScreenWidth), wrapped}, {RowKind::Header});
   }
 }
 
@@ -69,8 +69,8 @@ bool AppendEntry(const std::uint8_t* entry, EntryRowComposer& rows, ListingList&
   if (entry[kEntryType] == 0) return false;  // "SCR": a scratched or never used entry
   const EntryRow row = rows.Compose(entry);
   if (!row.listed) return false;
-  list.Entry({entry, row.type});
-  list.Append({row.text, row.bits});
+  const EntryFacts facts{entry, row.type};
+  list.AppendRow({row.text, row.bits}, {RowKind::Entry, nullptr, &facts});
   return row.ends_listing;
 }
 
@@ -157,16 +157,16 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   list.End(end, free_blocks);
   LineBuffer row;
   ComposeBlocksFreeRow(free_blocks, row);
-  list.Append({row.view(), {}});
+  list.AppendRow({row.view(), {}}, {RowKind::BlocksFree});
 }
 
 ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& list,
-                                       std::string* reason, GeometryMode* mode) {
+                                       std::string* reason) {
   DiskImage image;
   if (!image.Open(path, reason)) return ListOutcome::CannotOpen;
   const GeometryMode classified = ClassifyImage(image, path, prompts_);
   if (!image.Failed()) {
-    if (mode) *mode = classified;
+    list.Mode(classified);
     if (classified == GeometryMode::NotListable) return ListOutcome::NotListable;
     WalkDirectory(image, path, classified, list);
     if (!image.Failed()) return ListOutcome::Listed;

@@ -33,10 +33,9 @@ class DirectoryLister {
 
   // The whole listing of one path: open read-only, classify, walk when listable, close. The
   // caller empties the list first, and throws away what was appended when the outcome is
-  // Unreadable. *reason gets why the path could not be opened or read; *mode gets the
+  // Unreadable. *reason gets why the path could not be opened or read; the list is told the
   // classification as soon as it is known, before the walk starts.
-  ListOutcome ListImage(const std::string& path, ListingList& list, std::string* reason = nullptr,
-                        GeometryMode* mode = nullptr);
+  ListOutcome ListImage(const std::string& path, ListingList& list, std::string* reason = nullptr);
 
  private:
   ImagePrompts& prompts_;
