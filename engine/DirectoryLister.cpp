@@ -33,28 +33,16 @@ constexpr int kMaxDirectorySectors = 36;
 constexpr std::size_t kScreenWidth = 40;
 constexpr std::size_t kScreenLineBytes = kScreenWidth / 8;
 
-// The stored bytes behind the header, for a list that catalogues them.
-HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
-  HeaderFacts facts;
-  image.SeekTo(DiskNameBlock(mode));
-  image.ReadBytes(facts.disk_name);
-  image.SeekBy(2);
-  image.ReadBytes(facts.disk_id);
-  image.SeekBy(1);
-  image.ReadBytes(facts.dos_type);
-  return facts;
-}
-
 // The header row, or two when LIST's output of it is wider than a screen line: what passes
 // column 39 continues on the next screen line, reverse video and all.
 void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
+  const HeaderFacts facts = ReadHeaderFacts(image, mode);
   LineBuffer composed;
-  ComposeHeaderLine(image, mode, composed);
+  ComposeHeaderLine(facts, mode, composed);
   ReverseMap::Row bits = ReverseMap::kHeaderRow;
   LineBuffer shown;
   EmulateListLine(bits, composed.view(), std::nullopt, shown);
   const std::string_view header = shown.view();
-  const HeaderFacts facts = ReadHeaderFacts(image, mode);
   list.AppendRow({header.substr(0, kScreenWidth), bits}, {RowKind::Header, &facts});
   if (header.size() > kScreenWidth) {
     ReverseMap::Row wrapped{};

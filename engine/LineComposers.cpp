@@ -92,13 +92,6 @@ constexpr std::array<std::array<char, 4>, 1000> kShortCounts = [] {
   return counts;
 }();
 
-// Composers take a read past the end of the image for a zero byte: it ends a text, and it never
-// turns into a visible byte.
-std::uint8_t ReadOrZero(DiskImage& image) {
-  const int b = image.ReadByte();
-  return b < 0 ? 0 : static_cast<std::uint8_t>(b);
-}
-
 // Disk name and ID show their 0xA0 padding as ordinary spaces.
 std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
@@ -156,7 +149,20 @@ std::size_t ComposeTypeBehindName(std::uint8_t type, std::uint8_t geos_type, cha
   return *type_start + ComposeFileType(type, geos_type, out + *type_start);
 }
 
-void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
+HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
+  // PrologicDOS has moved the name block up to make room for its extended BAM. The two bytes
+  // between name and ID are skipped: a quote and a blank stand there in the header.
+  HeaderFacts facts;
+  image.SeekTo(DiskNameBlock(mode));
+  image.ReadBytes(facts.disk_name);
+  image.SeekBy(2);
+  image.ReadBytes(facts.disk_id);
+  image.ReadBytes(std::span<std::uint8_t>(&facts.id_separator, 1));
+  image.ReadBytes(facts.dos_type);
+  return facts;
+}
+
+void ComposeHeaderLine(const HeaderFacts& facts, GeometryMode mode, LineBuffer& text) {
   // 0 "DISKNAME........" ID DOS: the line number 0, the quoted name, the ID, a separator and
   // the DOS type, as the 1541 sends them in the directory's first line.
   static_assert(LineBuffer::kCapacity >= 26);
@@ -164,15 +170,14 @@ void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
   columns[0] = '0';
   columns[1] = kSpace;
   columns[2] = kQuote;
-  // PrologicDOS has moved the name block up to make room for its extended BAM.
-  image.SeekTo(DiskNameBlock(mode));
-  for (std::size_t i = 3; i <= 18; ++i) columns[i] = HeaderByte(ReadOrZero(image));
-  // The two bytes between name and ID are read and dropped: a quote and a blank stand there.
+  for (std::size_t i = 0; i < facts.disk_name.size(); ++i) {
+    columns[3 + i] = HeaderByte(facts.disk_name[i]);
+  }
   columns[19] = kQuote;
-  ReadOrZero(image);
   columns[20] = kSpace;
-  ReadOrZero(image);
-  for (std::size_t i = 21; i <= 25; ++i) columns[i] = HeaderByte(ReadOrZero(image));
+  const std::array<std::uint8_t, 5> id_and_dos{
+      facts.disk_id[0], facts.disk_id[1], facts.id_separator, facts.dos_type[0], facts.dos_type[1]};
+  for (std::size_t i = 0; i < id_and_dos.size(); ++i) columns[21 + i] = HeaderByte(id_and_dos[i]);
 
   // SpeedDOS and DolphinDOS drives report their own DOS type in place of the standard "2A".
   if (columns[24] == '2' && columns[25] == 'A') {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "DirectoryFacts.h"
 #include "DiskImage.h"
 #include "GeometryMode.h"
 #include "LineBuffer.h"
@@ -15,9 +16,13 @@ namespace quillane {
 // of the image itself; those of an entry row take the entry's bytes in hand, read once by the
 // walk (see DirectoryFacts.h for where each field stands).
 
+// The disk name block of track 18 sector 0 under the layout, read once for the header row and
+// its facts. A byte past the end of the image reads as a zero byte, which ends the header text.
+HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode);
+
 // The header: "0 ", the quoted disk name, a blank, the disk ID, a fill byte and the DOS type
 // (26 bytes unless a zero byte cuts it), into text (replacing what it held).
-void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text);
+void ComposeHeaderLine(const HeaderFacts& facts, GeometryMode mode, LineBuffer& text);
 
 // The quoted file name of the 16 name bytes, into text (replacing what it held). All 16 are
 // looked at, whatever they hold. Returns EndOfListing: three zero bytes in a row in the name.

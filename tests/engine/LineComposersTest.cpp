@@ -38,7 +38,7 @@ TEST(ComposeHeaderLine, Cases) {
   for (const auto& c : cases) {
     DiskImage image = c.image.Image();
     LineBuffer text;
-    ComposeHeaderLine(image, c.mode, text);
+    ComposeHeaderLine(ReadHeaderFacts(image, c.mode), c.mode, text);
     EXPECT_EQ(text.view(), c.expected);
   }
 }
