@@ -128,24 +128,5 @@ TEST(ByteLanes, VectorMatchesPlainLoops) {
 }
 #endif
 
-// The plain loops by hand.
-TEST(ByteLanes, PlainLoops) {
-  std::array<std::uint8_t, 16> bytes{0x41, 0x22, 0x20, 0x5A, 0xA0, 0x7F, 0x30, 0x31,
-                                     0x80, 0x1F, 0xFF, 0x60, 0x00, 0x9F, 0xA1, 0x01};
-  const std::uint8_t* p = bytes.data();
-  EXPECT_EQ(lanes::scalar::FirstEqualEither(p, 0xA0, 0x22), 1);
-  EXPECT_EQ(lanes::scalar::FirstEqualEither(p, 0xA0, 0x02), 4);
-  EXPECT_EQ(lanes::scalar::FirstEqualEither(p, 0x02, 0x03), 16);
-  EXPECT_TRUE(lanes::scalar::AnyWithBitsClear(p, 0x60));
-  EXPECT_TRUE(lanes::scalar::AllWithin(p, 0x00, 0xFF));
-  EXPECT_FALSE(lanes::scalar::AllWithin(p, 0x01, 0xFF));
-  std::array<char, 16> out;
-  lanes::scalar::CopyMaskedFrom(p, 14, 0x7F, out.data());
-  EXPECT_EQ(static_cast<std::uint8_t>(out[13]), 0x9F);
-  EXPECT_EQ(static_cast<std::uint8_t>(out[14]), 0x21);
-  lanes::scalar::HexDigits(p, out.data());
-  EXPECT_EQ(std::string(out.data(), 16), "4122205aa07f3031");
-}
-
 }  // namespace
 }  // namespace quillane
