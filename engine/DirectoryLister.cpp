@@ -53,18 +53,19 @@ void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
 
 // The row of the entry whose 32 bytes are at `entry`, appended unless the entry is not listed.
 // True when the entry ends the listing.
-bool AppendEntry(const std::uint8_t* entry, EntryRowComposer& rows, ListingList& list) {
+bool AppendEntry(const std::uint8_t* entry, EntryRowComposer& rows, EntryRow& row,
+                 ListingList& list) {
   if (entry[kEntryType] == 0) return false;  // "SCR": a scratched or never used entry
-  const EntryRow row = rows.Compose(entry);
+  rows.Compose(entry, row);
   if (!row.listed) return false;
-  const EntryFacts facts{entry, row.type};
-  list.AppendRow({row.text, row.bits}, {RowKind::Entry, nullptr, &facts});
+  list.AppendRow(row.row, {RowKind::Entry, nullptr, &row.facts});
   return row.ends_listing;
 }
 
 // The entries of the directory sector at `sector`; true when one of them ends the listing.
 bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryRowComposer& rows,
                          ListingList& list) {
+  EntryRow row;
   const std::uint8_t* bytes = image.BytesAt(sector, kSectorSize);
   std::array<std::uint8_t, kSectorSize> held;
   if (bytes == nullptr) {
@@ -75,7 +76,7 @@ bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryRowComposer
     bytes = held.data();
   }
   for (int k = 0; k < kEntriesPerSector; ++k) {
-    if (AppendEntry(bytes + kEntrySize * k, rows, list)) return true;
+    if (AppendEntry(bytes + kEntrySize * k, rows, row, list)) return true;
   }
   return false;
 }

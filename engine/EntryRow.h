@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "DirectoryFacts.h"
 #include "LineBuffer.h"
+#include "ListingRow.h"
 #include "ReverseMap.h"
 
 namespace quillane {
@@ -12,27 +14,28 @@ namespace quillane {
 struct EntryRow {
   bool listed = false;        // false: the name starts with a zero byte, no row
   bool ends_listing = false;  // three zero bytes in the name: the last row, without a type
-  std::string_view text;      // block count, name as shown, type text
-  ReverseMap::Row bits{};
-  std::string_view type;  // the type text, also for the last row that does not show it
+  ListingRow row;             // block count, name as shown, type text; reverse bits
+  EntryFacts facts;  // the entry's bytes and its type text, also for the last row that does
+                     // not show it
 };
 
 // Makes the rows of directory entries from their 32 bytes (DirectoryFacts.h), in buffers reused
-// from entry to entry: a row's texts stay valid until the next call.
+// from entry to entry: a row's texts stay valid until the next call. Each call fills all of
+// *out, which the caller keeps from entry to entry (no copies on the way of a row).
 class EntryRowComposer {
  public:
   // The row by LIST's rules, for any entry: the block count, the quoted name through the LIST
   // emulation (which may eat into the block count), and the type text.
-  EntryRow ByRules(const std::uint8_t* entry);
+  void ByRules(const std::uint8_t* entry, EntryRow& out);
 
   // The same row the quick way for a name that LIST prints as it is stored
   // (ComposePlainEntryRow); not listed for any other name.
-  EntryRow Plain(const std::uint8_t* entry);
+  void Plain(const std::uint8_t* entry, EntryRow& out);
 
   // Plain where it applies, else ByRules.
-  EntryRow Compose(const std::uint8_t* entry) {
-    const EntryRow row = Plain(entry);
-    return row.listed ? row : ByRules(entry);
+  void Compose(const std::uint8_t* entry, EntryRow& out) {
+    Plain(entry, out);
+    if (!out.listed) ByRules(entry, out);
   }
 
  private:

@@ -11,15 +11,19 @@ namespace quillane::test {
 // bits. Empty when they agree or the quick way declines the entry, else what differs.
 inline std::string QuickRowDiffers(const std::uint8_t* entry) {
   EntryRowComposer quick_rows, reference_rows;
-  const EntryRow quick = quick_rows.Plain(entry);
+  EntryRow quick, reference;
+  quick_rows.Plain(entry, quick);
   if (!quick.listed) return {};
-  const EntryRow reference = reference_rows.ByRules(entry);
+  reference_rows.ByRules(entry, reference);
   if (!reference.listed || reference.ends_listing) return "listed quickly, not by the rules";
-  if (quick.text != reference.text) {
-    return "row \"" + std::string(quick.text) + "\" for \"" + std::string(reference.text) + "\"";
+  if (quick.row.text != reference.row.text) {
+    return "row \"" + std::string(quick.row.text) + "\" for \"" + std::string(reference.row.text) +
+           "\"";
   }
-  if (quick.type != reference.type) return "type " + std::string(quick.type);
-  if (quick.bits != reference.bits) return "reverse bits";
+  if (quick.facts.type_text != reference.facts.type_text) {
+    return "type " + std::string(quick.facts.type_text);
+  }
+  if (quick.row.reverse != reference.row.reverse) return "reverse bits";
   return {};
 }
 
