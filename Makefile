@@ -3,6 +3,7 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WIN_BUILD  ?= build-win
 FUZZ_BUILD ?= build-fuzz
 SCALAR_BUILD ?= build-scalar
 FUZZ_SECONDS ?= 600
@@ -13,7 +14,7 @@ CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 CORPUS     ?= $(abspath ../shared/corpus)
 CORPUS_ENV := $(if $(wildcard $(CORPUS)),QL_CORPUS_DIR=$(CORPUS))
 
-.PHONY: all bootstrap configure build run test test-asan test-scalar package format format-check fuzz bench charset-sheet clean
+.PHONY: all bootstrap configure build run test test-asan test-scalar windows test-windows windows-package package format format-check fuzz bench charset-sheet clean
 
 all: build
 
@@ -34,6 +35,23 @@ run: build
 test: build
 	cd $(BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory test-windows
+
+# The engine, quillane-dir and the font files cross-built for 64-bit Windows with MinGW-w64:
+# static programs in $(WIN_BUILD)/bin, the font files beside them.
+windows: bootstrap
+	@[ -f $(WIN_BUILD)/build.ninja ] || cmake --preset windows -S . \
+	  -DQL_LINUX_BIN_DIR=$(abspath $(BUILD))/bin > /dev/null
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The Windows programs as a zip to unpack anywhere: $(WIN_BUILD)/quillane-light-<version>-win64.zip.
+windows-package: windows
+	cmake --build $(WIN_BUILD) --target package
+
+# The Windows suite under Wine: the engine and picture tests, and quillane-dir.exe against the
+# Linux quillane-dir over the same images (after `make build`).
+test-windows: windows-package
+	cd $(WIN_BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 
 # The Debian package of both programs: $(BUILD)/quillane-light_<version>_<arch>.deb.
 package: build
@@ -84,4 +102,4 @@ fuzz: bootstrap
 	  -artifact_prefix=$(FUZZ_BUILD)/findings/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(SCALAR_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(SCALAR_BUILD) $(WIN_BUILD)

@@ -8,14 +8,10 @@
 // UTF-8 must reach the existence test and the open unchanged.
 using CommandLine = std::vector<std::string>;
 
-// The extension of a path: from its last "." on, when that "." lies in the last path component;
-// empty otherwise. "games/disk.d64" gives ".d64", "disk.d64.bak" gives ".bak", "v1.2/disk" gives
-// "".
-std::string PathExtension(const std::string& path);
-
 // The image to list at start: the first argument after the program's own name, when it names an
-// existing regular file whose extension, upper-cased, is exactly ".D64". Any further arguments
-// are ignored. Everything else (no argument, a missing file, a folder, a FIFO, socket or device,
-// another extension) gives an empty string, and the window comes up with an empty listing
-// without a word. A FIFO is never opened: opening it could wait for a writer forever.
+// existing regular file whose extension (after the last "/"), upper-cased, is exactly ".D64".
+// Any further arguments are ignored. Everything else (no argument, a missing file, a folder, a
+// FIFO, socket or device, another extension) gives an empty string, and the window comes up
+// with an empty listing without a word. A FIFO is never opened: opening it could wait for a
+// writer forever.
 std::string CommandLineImage(const CommandLine& arguments);

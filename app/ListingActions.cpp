@@ -149,7 +149,7 @@ QString ListingActions::RowsText() const {
   const ChosenRows chosen = ChooseRows(*list_, *model_);
   std::string text;
   for (const quillane::ListingRow& row : chosen.rows) {
-    quillane::cli::AppendRowText(text, row, Charset(), false);
+    quillane::AppendRowText(text, row, Charset(), false);
     text += '\n';
   }
   return QString::fromStdString(text);

@@ -4,7 +4,9 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <utility>
 
+#include "AboutTexts.h"
 #include "DialogLook.h"
 #include "WindowPlacement.h"
 #include "ui_uAbout.h"
@@ -18,17 +20,26 @@ TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbo
   InitAboutResources();
   ui->setupUi(this);
   ApplyDialogLook(*this);
+  setWindowTitle(QString::fromLatin1(kAboutCaption));
+  const std::pair<QLabel*, const AboutText&> labels[] = {
+      {ui->ProductName, kAboutProductName}, {ui->Label4, kAboutEdition},
+      {ui->MakerLine, kAboutMaker},         {ui->Label1, kAboutBuild},
+      {ui->Comments, kAboutMailCaption},    {ui->Label2, kAboutHomeCaption}};
+  for (const auto& [label, text] : labels) label->setText(QString::fromUtf8(text.text));
+  ui->Edit1->setText(QString::fromUtf8(kAboutMail.text));
+  ui->Edit2->setText(QString::fromUtf8(kAboutHome.text));
+  ui->OKButton->setText(QString::fromLatin1(kAboutOkCaption));
 
   // The name and the edition label use a display face 19 pixels high.
   QFont displayFont(QStringLiteral("Serif"));
   displayFont.setStyleHint(QFont::Serif);
-  displayFont.setPixelSize(19);
+  displayFont.setPixelSize(kAboutDisplayFontPixels);
   displayFont.setBold(true);
   displayFont.setItalic(true);
   ui->ProductName->setFont(displayFont);
   ui->Label4->setFont(displayFont);
 
-  setFixedSize(298, 240);
+  setFixedSize(kAboutClientWidth, kAboutClientHeight);
   ScaleDesignedSizes(*this, DesignScale(*this));
 
   // The labels take the size of their texts, whatever the face that draws them. The build

@@ -5,16 +5,9 @@
 #include <QRadioButton>
 
 #include "DialogLook.h"
+#include "PromptKinds.h"
 #include "WindowPlacement.h"
 #include "ui_uFileDialog.h"
-
-namespace {
-
-// Client height of kind 6: the middle band grows from 25 to 96 pixels so that it holds the
-// message line and the four layout buttons (the last ends at 93).
-constexpr int kExtBamClientHeight = 192;
-
-}  // namespace
 
 using quillane::Question;
 
@@ -31,40 +24,33 @@ TfFileDialog::TfFileDialog(QWidget* owner, Question kind)
   ui->Button2->hide();
   ui->Button3->hide();
 
-  bool radioButtons = false;
-  switch (kind) {
-    case Question::Crosslink:
-      setWindowTitle(QStringLiteral("Crosslinked Entry..."));
-      ui->Button1->setText(QStringLiteral("List Anyway"));
-      ui->Button4->setText(QStringLiteral("Abort"));
-      break;
-    case Question::UnsupportedSize:
-      setWindowTitle(QStringLiteral("Unsupported Filesize..."));
-      ui->Button1->setText(QStringLiteral("OK"));
-      ui->Button4->hide();
-      escapeResult_ = kGoOn;  // Esc works as "OK" here
-      break;
-    case Question::Layout:
-      setWindowTitle(QStringLiteral("Extended BAM could not be detected..."));
-      ui->Button1->setText(QStringLiteral("OK"));
-      ui->Button4->setText(QStringLiteral("Cancel"));
-      radioButtons = true;
-      break;
+  const PromptKind& look = PromptKindOf(kind);
+  setWindowTitle(QString::fromLatin1(look.caption));
+  ui->Button1->setText(QString::fromLatin1(look.button1));
+  if (look.button4 != nullptr) {
+    ui->Button4->setText(QString::fromLatin1(look.button4));
+  } else {
+    ui->Button4->hide();
   }
+  escapeResult_ = look.escape_result;  // kind 4: Esc works as "OK"
+  const bool radioButtons = look.layout_buttons;
   const std::string_view message = quillane::FixedMessage(kind);
   ui->Label1->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
 
-  for (QRadioButton* button :
-       {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4}) {
-    button->setVisible(radioButtons);
-    connect(button, &QRadioButton::toggled, this, &TfFileDialog::RadioButton1Click);
+  ui->CheckBox1->setText(QString::fromLatin1(kPromptDontAskCaption));
+  const std::array<QRadioButton*, kLayoutButtons.size()> layoutButtons = {
+      ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4};
+  for (std::size_t i = 0; i < layoutButtons.size(); ++i) {
+    layoutButtons[i]->setText(QString::fromLatin1(kLayoutButtons[i].caption));
+    layoutButtons[i]->setVisible(radioButtons);
+    connect(layoutButtons[i], &QRadioButton::toggled, this, &TfFileDialog::RadioButton1Click);
   }
   dosVariant_ = 1;
 
   connect(ui->Button1, &QPushButton::clicked, this, [this] { done(kGoOn); });
   connect(ui->Button4, &QPushButton::clicked, this, [this] { done(kStop); });
 
-  setFixedSize(391, radioButtons ? kExtBamClientHeight : 121);
+  setFixedSize(kPromptClientWidth, radioButtons ? kLayoutPromptClientHeight : kPromptClientHeight);
   ScaleDesignedSizes(*this, DesignScale(*this));
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PromptAnswerer.h"
+#include "PromptKinds.h"
 
 namespace Ui {
 class TfFileDialog;
@@ -28,8 +29,8 @@ class TfFileDialog : public QDialog {
 
  public:
   // Result codes of a showing.
-  static constexpr int kGoOn = 1;
-  static constexpr int kStop = 2;
+  static constexpr int kGoOn = kPromptGoOn;
+  static constexpr int kStop = kPromptStop;
 
   TfFileDialog(QWidget* owner, quillane::Question kind);
   ~TfFileDialog() override;

@@ -22,6 +22,7 @@
 #include "ListingDelegate.h"
 #include "ListingModel.h"
 #include "ListingView.h"
+#include "MainWindowLayout.h"
 #include "WindowPlacement.h"
 #include "uAbout.h"
 #include "uFileDialog.h"
@@ -32,14 +33,6 @@
 static void RegisterAppResources() {
   Q_INIT_RESOURCE(quillane);
 }
-
-namespace {
-
-// The browser pane's width and the file list's height at 96 dots per inch.
-constexpr int kBrowserPaneWidth = 185;
-constexpr int kFileListHeight = 268;
-
-}  // namespace
 
 TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent)
     : QWidget(parent),
@@ -52,6 +45,8 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   ApplyDialogFont(*this);
   ui_->setupUi(this);
   setWindowTitle(QString::fromLatin1(ApplicationTitle));
+  ui_->RadioButton1->setText(QString::fromLatin1(kUpperGraphicsCaption));
+  ui_->RadioButton2->setText(QString::fromLatin1(kUpperLowerCaption));
   // Read as PNG only: left to guess, the reader would load every image-format plug-in first.
   QImageReader icon(QStringLiteral(":/quillane-light.png"), "png");
   icon.setAutoDetectImageFormat(false);

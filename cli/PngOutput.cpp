@@ -1,21 +1,29 @@
 #include "PngOutput.h"
 
-#include <png.h>
-#include <sys/stat.h>
+#include <stb_image_write.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "ProgramEnvironment.h"
+
 namespace quillane::cli {
 namespace {
 
-// Whether two paths name the same existing file.
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat first {};
-  struct stat second {};
-  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+// Where the encoder's bytes go, and the first write that failed.
+struct PngSink {
+  std::FILE* file;
+  int error = 0;
+};
+
+void WriteToSink(void* context, void* data, int size) {
+  auto* sink = static_cast<PngSink*>(context);
+  if (sink->error != 0 || size <= 0) return;
+  if (std::fwrite(data, 1, static_cast<std::size_t>(size), sink->file) !=
+      static_cast<std::size_t>(size)) {
+    sink->error = errno != 0 ? errno : EIO;
+  }
 }
 
 }  // namespace
@@ -44,30 +52,30 @@ bool WritePng(const RgbImage& picture, const std::string& path, std::string* err
     *error = "nothing to draw";
     return false;
   }
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = OpenForWriting(path);
   if (file == nullptr) {
     *error = std::strerror(errno);
     return false;
   }
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  png.width = static_cast<png_uint_32>(picture.width);
-  png.height = static_cast<png_uint_32>(picture.height);
-  png.format = PNG_FORMAT_RGB;
-  bool written = png_image_write_to_stdio(&png, file, 0, picture.pixels.data(), 0, nullptr) != 0;
-  if (!written) *error = png.message;
+  PngSink sink{file};
+  bool written = stbi_write_png_to_func(WriteToSink, &sink, picture.width, picture.height, 3,
+                                        picture.pixels.data(), picture.width * 3) != 0;
+  if (!written) *error = "the picture could not be encoded";
+  if (written && sink.error != 0) {
+    written = false;
+    *error = std::strerror(sink.error);
+  }
   // A full disk may show only when the buffered end of the file goes out.
   if (written && (std::fflush(file) != 0 || std::ferror(file) != 0)) {
     written = false;
     *error = std::strerror(errno);
   }
-  struct stat status {};
-  const bool regular = ::fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+  const bool regular = IsRegularFile(file);
   if (std::fclose(file) != 0 && written) {
     written = false;
     *error = std::strerror(errno);
   }
-  if (!written && regular) std::remove(path.c_str());
+  if (!written && regular) RemoveFile(path);
   return written;
 }
 

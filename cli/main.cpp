@@ -1,6 +1,4 @@
 // quillane-dir: lists .d64 disk images in a terminal, as a C64 lists their directories.
-#include <fcntl.h>
-#include <unistd.h>
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -8,6 +6,7 @@
 #include "CliOptions.h"
 #include "OutputFile.h"
 #include "OutputText.h"
+#include "ProgramEnvironment.h"
 #include "RunLister.h"
 
 #ifndef QL_VERSION
@@ -15,17 +14,13 @@
 #endif
 
 int main(int argc, char** argv) {
+  using namespace quillane;
   using namespace quillane::cli;
-  // A standard stream that was closed would be the descriptor of the next file opened, an
-  // image among them: park it on /dev/null. Standard output closed is an output failure.
-  const bool out_closed = ::fcntl(STDOUT_FILENO, F_GETFD) < 0;
-  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-    if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
-  }
-  const ParsedCommandLine parsed =
-      ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  OutputFile out(STDOUT_FILENO);
-  OutputFile err(STDERR_FILENO);
+  // Standard output closed is an output failure.
+  const bool out_closed = PrepareStandardStreams();
+  const ParsedCommandLine parsed = ParseCommandLine(CommandLineArguments(argc, argv));
+  OutputFile out(1);
+  OutputFile err(2);
   // A picture run writes nothing to standard output, and needs none.
   const bool picture =
       parsed.action == ParsedCommandLine::Action::Run && !parsed.options.png.empty();
@@ -46,7 +41,7 @@ int main(int argc, char** argv) {
     }
     case ParsedCommandLine::Action::Run:
       if (out.Failed()) break;
-      status = RunLister(parsed.options, ::isatty(STDOUT_FILENO) == 1, out, err);
+      status = RunLister(parsed.options, OutputShowsColor(), out, err);
       if (out.Failed()) return status;  // already said
       break;
   }

@@ -1,42 +1,37 @@
 #include "CharsetFonts.h"
 
-QString CharsetFonts::FailureMessage() {
-  return QStringLiteral(
-      "Installation of Fonts failed...Please make sure that the File 'Vexa-Lower.fon' and the "
-      "File 'Vexa-Upper.fon' are present in the Quillane_Light Directory or install these Files "
-      "manually in Your Windows\\fonts Directory and start the Quillane_Light again!");
+#include "FontFiles.h"
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-FontState CharsetFonts::MakeAvailable(const char* face, const QString& path) {
-  if (platform_.HasFace(QString::fromLatin1(face))) return FontPresent;
-  return platform_.AddFont(path) != 0 ? FontAdded : FontFailed;
+}  // namespace
+
+QString CharsetFonts::FailureMessage() {
+  return FromUtf8(kFontFailureMessage);
+}
+
+bool CharsetFonts::PlatformCalls::HasFace(std::string_view face) {
+  return platform_.HasFace(FromUtf8(face));
+}
+
+int CharsetFonts::PlatformCalls::AddFont(const std::string& path) {
+  return platform_.AddFont(QString::fromStdString(path));
+}
+
+void CharsetFonts::PlatformCalls::RemoveFont(const std::string& path) {
+  platform_.RemoveFont(QString::fromStdString(path));
+}
+
+void CharsetFonts::PlatformCalls::ShowMessage(std::string_view text) {
+  platform_.ShowMessage(FromUtf8(text));
 }
 
 void CharsetFonts::Install(const QString& programFolder) {
   lowerPath_ = quillane::FontFilePath(programFolder, quillane::Charset::UpperLower);
   upperPath_ = quillane::FontFilePath(programFolder, quillane::Charset::UpperGraphics);
-  lowerState_ = MakeAvailable(FontLowerName, lowerPath_);
-  upperState_ = MakeAvailable(FontUpperName, upperPath_);
-
-  if (Failed()) {
-    // The program does not go on with one face only. Whatever was registered stays so until
-    // the program ends.
-    platform_.ShowMessage(FailureMessage());
-    platform_.RequestQuit();
-    return;
-  }
-  if (lowerState_ == FontAdded || upperState_ == FontAdded) platform_.BroadcastFontChange();
-}
-
-void CharsetFonts::Remove() {
-  if (removed_) return;
-  removed_ = true;
-  if (lowerState_ == FontAdded) {
-    platform_.RemoveFont(lowerPath_);
-    platform_.BroadcastFontChange();
-  }
-  if (upperState_ == FontAdded) {
-    platform_.RemoveFont(upperPath_);
-    platform_.BroadcastFontChange();
-  }
+  sequence_.Install(lowerPath_.toStdString(), upperPath_.toStdString());
 }

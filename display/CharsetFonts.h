@@ -2,29 +2,15 @@
 
 #include <QString>
 
-#include "FontFiles.h"
+#include "CharsetFontFiles.h"
 #include "FontPlatform.h"
-
-// The two faces that carry the Commodore 64 character sets.
-inline constexpr const char* FontLowerName =
-    quillane::CharsetFontOf(quillane::Charset::UpperLower).face;
-inline constexpr const char* FontUpperName =
-    quillane::CharsetFontOf(quillane::Charset::UpperGraphics).face;
-
-// Outcome of making one face available at start-up.
-enum FontState : int {
-  FontNotInstalled = 0,  // Install has not run yet
-  FontAdded = 1,         // the face was missing and this run registered its file
-  FontPresent = 2,       // the face was already installed; its file was not touched
-  FontFailed = -1,       // the face was missing and registering its file failed
-};
+#include "FontSequence.h"
 
 // Makes sure both character-set faces can be used while the program runs, and takes back at
-// close what this run registered. A face that was installed before the program started is
-// never touched.
+// close what this run registered: the shared font sequence over the Qt platform.
 class CharsetFonts {
  public:
-  explicit CharsetFonts(FontPlatform& platform) : platform_(platform) {}
+  explicit CharsetFonts(FontPlatform& platform) : calls_(platform), sequence_(calls_) {}
 
   // Start-up: registers the file of each missing face from the program's folder (the folder of
   // the executable, not the current folder). When a registration fails, tells the user and
@@ -34,24 +20,35 @@ class CharsetFonts {
 
   // Close: unregisters each file that Install registered, telling the windows after each one.
   // Runs at most once.
-  void Remove();
+  void Remove() { sequence_.Remove(); }
 
   const QString& FontLowerPath() const { return lowerPath_; }
   const QString& FontUpperPath() const { return upperPath_; }
-  FontState FontLowerState() const { return lowerState_; }
-  FontState FontUpperState() const { return upperState_; }
-  bool Failed() const { return lowerState_ == FontFailed || upperState_ == FontFailed; }
+  FontState FontLowerState() const { return sequence_.LowerState(); }
+  FontState FontUpperState() const { return sequence_.UpperState(); }
+  bool Failed() const { return sequence_.Failed(); }
 
   // The text of the message box shown when a registration failed.
   static QString FailureMessage();
 
  private:
-  FontState MakeAvailable(const char* face, const QString& path);
+  // The sequence's calls in UTF-8, handed on to the platform.
+  class PlatformCalls final : public FontCalls {
+   public:
+    explicit PlatformCalls(FontPlatform& platform) : platform_(platform) {}
+    bool HasFace(std::string_view face) override;
+    int AddFont(const std::string& path) override;
+    void RemoveFont(const std::string& path) override;
+    void BroadcastFontChange() override { platform_.BroadcastFontChange(); }
+    void ShowMessage(std::string_view text) override;
+    void RequestQuit() override { platform_.RequestQuit(); }
 
-  FontPlatform& platform_;
+   private:
+    FontPlatform& platform_;
+  };
+
+  PlatformCalls calls_;
+  FontSequence sequence_;
   QString lowerPath_;
   QString upperPath_;
-  FontState lowerState_ = FontNotInstalled;
-  FontState upperState_ = FontNotInstalled;
-  bool removed_ = false;
 };

@@ -3,28 +3,11 @@
 #include <QChar>
 #include <QFont>
 #include <QString>
-#include <array>
 #include <cstdint>
 
-#include "Charset.h"
+#include "CharsetFontFiles.h"
 
 namespace quillane {
-
-// A character-set face and the font file, lying beside the programs, that provides it.
-struct CharsetFont {
-  Charset charset;
-  const char* face;
-  const char* file;
-};
-
-inline constexpr std::array<CharsetFont, 2> kCharsetFonts = {{
-    {Charset::UpperGraphics, "Vexa-Dir-Upper", "Vexa-Upper.fon"},
-    {Charset::UpperLower, "Vexa-Dir-Lower", "Vexa-Lower.fon"},
-}};
-
-constexpr const CharsetFont& CharsetFontOf(Charset charset) {
-  return kCharsetFonts[charset == Charset::UpperGraphics ? 0 : 1];
-}
 
 // The full path of the font file of `charset` in the folder `programDir`.
 QString FontFilePath(const QString& programDir, Charset charset);

@@ -1,11 +1,5 @@
 #include "DiskImage.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace quillane {
@@ -13,6 +7,8 @@ namespace {
 
 // The failure of a file that ended before the size it had when it was opened.
 constexpr int kShrank = -1;
+// A read that failed without saying why.
+constexpr int kUnknownError = -2;
 
 }  // namespace
 
@@ -27,7 +23,7 @@ DiskImage::DiskImage(DiskImage&& other) noexcept {
 DiskImage& DiskImage::operator=(DiskImage&& other) noexcept {
   if (this == &other) return *this;
   Close();
-  fd_ = std::exchange(other.fd_, -1);
+  file_ = std::exchange(other.file_, kNoFile);
   read_at_ = other.read_at_;
   memory_backed_ = std::exchange(other.memory_backed_, false);
   memory_ = std::move(other.memory_);
@@ -42,26 +38,13 @@ DiskImage& DiskImage::operator=(DiskImage&& other) noexcept {
 
 bool DiskImage::Open(const std::string& path, std::string* reason) {
   Close();
-  auto fail = [reason](const char* why) {
+  std::string why;
+  if (!OpenReadOnly(path, &file_, &size_, &why)) {
+    file_ = kNoFile;
+    size_ = 0;
     if (reason) *reason = why;
     return false;
-  };
-  // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the file type is then
-  // checked on the descriptor itself, so nothing can be swapped in between.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return fail(std::strerror(errno));
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) {
-    const int error = errno;
-    ::close(fd);
-    return fail(std::strerror(error));
   }
-  if (!S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return fail(S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file");
-  }
-  fd_ = fd;
-  size_ = static_cast<std::int64_t>(info.st_size);
   return true;
 }
 
@@ -74,8 +57,8 @@ DiskImage DiskImage::FromBytes(std::vector<std::uint8_t> bytes) {
 }
 
 void DiskImage::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  if (file_ != kNoFile) CloseFile(file_);
+  file_ = kNoFile;
   memory_backed_ = false;
   memory_.clear();
   size_ = 0;
@@ -88,7 +71,8 @@ void DiskImage::Close() {
 std::string DiskImage::FailureReason() const {
   if (error_ == 0) return {};
   if (error_ == kShrank) return "the file shrank while it was read";
-  return std::strerror(error_);
+  if (error_ == kUnknownError) return "Input/output error";
+  return ErrorText(error_);
 }
 
 bool DiskImage::FetchBlock(std::int64_t start) {
@@ -97,12 +81,14 @@ bool DiskImage::FetchBlock(std::int64_t start) {
   const std::int64_t expected = std::min(kBlockSize, size_ - start);
   std::int64_t filled = 0;
   while (filled < expected) {
-    const ssize_t got = read_at_(fd_, block_.data() + filled,
-                                 static_cast<std::size_t>(expected - filled), start + filled);
-    if (got < 0 && errno == EINTR) continue;
+    int error = 0;
+    const std::int64_t got =
+        read_at_(file_, block_.data() + filled, static_cast<std::size_t>(expected - filled),
+                 start + filled, &error);
     if (got <= 0) {
-      error_ = got < 0 ? errno : kShrank;
-      if (error_ == 0) error_ = EIO;
+      // A failure without a code still fails; kShrank is never a system's code.
+      error_ = got < 0 ? error : kShrank;
+      if (error_ == 0) error_ = kUnknownError;
       return false;
     }
     filled += got;
@@ -119,7 +105,7 @@ int DiskImage::ReadByteSlow() {
     window_ = memory_.data();
     window_end_ = size_;
   } else {
-    if (fd_ < 0) return -1;
+    if (file_ == kNoFile) return -1;
     const std::int64_t start = position_ / kSectorSize * kSectorSize;
     if (start != block_start_ && !FetchBlock(start)) return -1;
     window_ = block_.data();

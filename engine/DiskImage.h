@@ -1,8 +1,5 @@
 #pragma once
 
-#include <sys/types.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -11,6 +8,8 @@
 #include <span>
 #include <string>
 #include <vector>
+
+#include "ReadOnlyFile.h"
 
 namespace quillane {
 
@@ -28,8 +27,9 @@ namespace quillane {
 // it was opened (another program rewrote it). Failed() tells the two apart from the end.
 class DiskImage {
  public:
-  // How bytes are fetched from the open file, with pread's contract.
-  using ReadAt = ssize_t (*)(int fd, void* buffer, std::size_t count, off_t offset);
+  // How bytes are fetched from the open file, with ReadFileAt's contract.
+  using ReadAt = std::int64_t (*)(FileHandle file, void* buffer, std::size_t count,
+                                  std::int64_t offset, int* error);
 
   DiskImage() = default;
   explicit DiskImage(ReadAt read_at) : read_at_(read_at) {}
@@ -48,7 +48,7 @@ class DiskImage {
   static DiskImage FromBytes(std::vector<std::uint8_t> bytes);
 
   void Close();
-  bool IsOpen() const { return fd_ >= 0 || memory_backed_; }
+  bool IsOpen() const { return file_ != kNoFile || memory_backed_; }
 
   void SeekTo(std::int64_t offset) { position_ = offset; }
   void SeekBy(std::int64_t count) { position_ += count; }
@@ -127,13 +127,13 @@ class DiskImage {
     window_end_ = 0;
   }
 
-  int fd_ = -1;
-  ReadAt read_at_ = ::pread;
+  FileHandle file_ = kNoFile;
+  ReadAt read_at_ = ReadFileAt;
   bool memory_backed_ = false;
   std::vector<std::uint8_t> memory_;
   std::int64_t size_ = 0;
   std::int64_t position_ = 0;
-  int error_ = 0;  // errno of the failed read, or kShrank
+  int error_ = 0;  // the system's error code of the failed read, or kShrank
   // The block read last: file offsets block_start_ to block_start_ + block_length_ - 1.
   std::int64_t block_start_ = -1;
   std::int64_t block_length_ = 0;

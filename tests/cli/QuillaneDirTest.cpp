@@ -178,7 +178,7 @@ TEST(QuillaneDirTest, NamesAreEscaped) {
            {"\xE0\x9F\xBF\xF4\x90\x80\x80\xF0\x9F\x98",
             "\\xe0\\x9f\\xbf\\xf4\\x90\\x80\\x80\\xf0\\x9f\\x98"}}) {
     std::string out;
-    cli::AppendEscaped(out, raw);
+    AppendEscaped(out, raw);
     EXPECT_EQ(out, escaped);
   }
 }

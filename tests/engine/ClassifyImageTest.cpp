@@ -1,7 +1,8 @@
 #include "ClassifyImage.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+
+#include <filesystem>
 
 #include "ImageBuilder.h"
 #include "ScriptedAnswerer.h"
@@ -25,10 +26,10 @@ ImageBuilder Extended(int at, std::initializer_list<int> entry,
 
 // Sizes that need no reading, whatever the bytes; a sparse 5 GB file is just odd.
 TEST(ClassifyImageTest, SizesThatNeedNoReading) {
-  for (const std::int64_t size : {174848L, 175531L, 0L, 174847L, 174849L, 175530L, 175532L, 196607L,
-                                  196609L, 197375L, 197377L, 5'000'000'000L}) {
+  for (const std::int64_t size : {174848LL, 175531LL, 0LL, 174847LL, 174849LL, 175530LL, 175532LL,
+                                  196607LL, 196609LL, 197375LL, 197377LL, 5'000'000'000LL}) {
     test::TempFile file({});
-    ASSERT_EQ(::truncate(file.path().c_str(), size), 0);
+    std::filesystem::resize_file(file.path(), static_cast<std::uintmax_t>(size));
     DiskImage image;
     ASSERT_TRUE(image.Open(file.path()));
     test::ScriptedAnswerer answers;

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -172,15 +175,20 @@ TEST(DirectoryWalkTest, At288EntriesTheChainIsCutWithAMessageAndTheBlocksFreeRow
   }
 }
 
-// Only regular files open, and opening a FIFO does not wait for a writer; the caller's mode stays.
+// Only regular files open, and opening a FIFO (on Windows a device) does not wait for a writer;
+// the caller's mode stays.
 TEST(DirectoryListerTest, WhatCannotBeOpened) {
   const test::TempFile file({});
-  const std::string fifo = file.path() + ".fifo";
+#ifdef _WIN32
+  const std::string fifo = "NUL", folder = file.path() + "\\..", nowhere = "C:\\nowhere.d64";
+#else
+  const std::string fifo = file.path() + ".fifo", folder = "/tmp", nowhere = "/nowhere.d64";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string>>{
-           {"/nowhere.d64", "No such file or directory"},
-           {fifo, "not a regular file"},
-           {"/tmp", "Is a directory"}}) {
+#endif
+  for (const auto& [path, reason] :
+       std::vector<std::pair<std::string, std::string>>{{nowhere, "No such file or directory"},
+                                                        {fifo, "not a regular file"},
+                                                        {folder, "Is a directory"}}) {
     Session s;
     std::string why;
     EXPECT_EQ(s.lister.ListImage(path, s.list, &why), ListOutcome::CannotOpen) << path;
@@ -188,7 +196,9 @@ TEST(DirectoryListerTest, WhatCannotBeOpened) {
     EXPECT_EQ(why, reason);
     EXPECT_TRUE(s.list.rows.empty());
   }
+#ifndef _WIN32
   ::unlink(fifo.c_str());
+#endif
 }
 
 // Answering a question (while a window's nested event loop runs) can do two things: list
@@ -227,7 +237,7 @@ TEST(DirectoryListerTest, ANestedListingNeedsNoGuardAndAShrunkFileIsUnreadable) 
   // Classified, asked the layout, then shrunk: the chain goes on to track 20, in the next
   // 8 KiB of the file, which is gone.
   const auto file = ImageBuilder::Blank40(GeometryMode::Original).Link(18, 1, 20, 0).WriteTemp();
-  answers.act = [&] { ASSERT_EQ(::truncate(file.path().c_str(), 0x18000), 0); };
+  answers.act = [&] { std::filesystem::resize_file(file.path(), 0x18000); };
   std::string reason;
   EXPECT_EQ(lister.ListImage(file.path(), rows, &reason), ListOutcome::Unreadable);
   EXPECT_EQ(reason, "the file shrank while it was read");

@@ -1,9 +1,9 @@
 #include "DiskImage.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <vector>
 
 #include "ImageBuilder.h"
@@ -16,9 +16,16 @@ using test::TempFile;
 // The operating system's side of a read, counted, failing from the call given on.
 int g_calls = 0;
 int g_fail_from = 1 << 30;
-ssize_t CountingRead(int fd, void* buffer, std::size_t count, off_t offset) {
-  if (++g_calls < g_fail_from) return ::pread(fd, buffer, count, offset);
-  errno = EIO;
+// The system's code for a failing disk, and its words, on either system.
+#ifdef _WIN32
+constexpr int kDiskError = 1117;  // ERROR_IO_DEVICE
+#else
+constexpr int kDiskError = EIO;
+#endif
+std::int64_t CountingRead(FileHandle file, void* buffer, std::size_t count, std::int64_t offset,
+                          int* error) {
+  if (++g_calls < g_fail_from) return ReadFileAt(file, buffer, count, offset, error);
+  *error = kDiskError;
   return -1;
 }
 
@@ -40,7 +47,7 @@ TEST(DiskImageTest, OneReadServesTrack18AndAFailedReadFailsTheImage) {
     DiskImage image(CountingRead);
     ASSERT_TRUE(image.Open(file.path()));
     if (c.shrink_to > 0) {
-      ASSERT_EQ(::truncate(file.path().c_str(), c.shrink_to), 0);
+      std::filesystem::resize_file(file.path(), static_cast<std::uintmax_t>(c.shrink_to));
     }
     const bool first_fails = c.fail_from == 1 || c.shrink_to > 0;
     for (int i = 0; i < 2 * 19 * 256; ++i) {  // tracks 18 and 19, from the BAM on
@@ -58,6 +65,22 @@ TEST(DiskImageTest, OneReadServesTrack18AndAFailedReadFailsTheImage) {
     EXPECT_EQ(g_calls, c.calls);
     EXPECT_EQ(image.Failed(), *c.reason != 0);
     EXPECT_EQ(image.FailureReason(), c.reason);
+  }
+}
+
+// A name opens whatever its script: the path is UTF-8 and reaches the system whole.
+TEST(DiskImageTest, NamesInAnyScriptOpen) {
+  const std::vector<std::uint8_t> bytes = {0x12, 0x34, 0x56};
+  for (const char* suffix : {" Δίσκος.d64", " 磁盘 ディスク.d64", " диск ü.d64"}) {
+    const TempFile file(bytes, suffix);
+    DiskImage image;
+    std::string reason;
+    ASSERT_TRUE(image.Open(file.path(), &reason)) << suffix << ": " << reason;
+    EXPECT_EQ(image.ImageSize(), 3);
+    image.SeekTo(2);
+    EXPECT_EQ(image.ReadByte(), 0x56);
+    EXPECT_FALSE(image.Open(file.path() + "x", &reason));
+    EXPECT_EQ(reason, "No such file or directory");
   }
 }
 

@@ -1,5 +1,13 @@
 #include "ImageBuilder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "WideText.h"
+#else
+#include <unistd.h>
+#endif
+
 #include <cstdlib>
 
 namespace quillane::test {
@@ -22,12 +30,49 @@ static std::int64_t Offset(int track, int sector) {  // tracks 1-40
   return zone[2] + (zone[1] * (track - zone[0]) + sector) * 256;
 }
 
+#ifdef _WIN32
+// In the user's temporary folder (under Wine: inside the prefix), a name made new.
+TempFile::TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix) {
+  wchar_t folder[MAX_PATH + 1];
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+  if (length == 0 || length > MAX_PATH) std::abort();
+  static unsigned counter = 0;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt == 1000) std::abort();
+    path_ = Narrow(folder, static_cast<int>(length)) + "quillane-" +
+            std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter) +
+            std::string(suffix);
+    std::wstring wide;
+    if (!Widen(path_, &wide)) std::abort();
+    const HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) continue;
+    DWORD written = 0;
+    const bool ok =
+        bytes.empty() || (::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) &&
+                          written == bytes.size());
+    ::CloseHandle(file);
+    if (!ok) std::abort();
+    return;
+  }
+}
+
+TempFile::~TempFile() {
+  std::wstring wide;
+  if (Widen(path_, &wide)) ::DeleteFileW(wide.c_str());
+}
+#else
 TempFile::TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix)
     : path_("/tmp/quillane-XXXXXX" + std::string(suffix)) {
   const int fd = ::mkstemps(path_.data(), static_cast<int>(suffix.size()));
   if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size())) std::abort();
   ::close(fd);
 }
+
+TempFile::~TempFile() {
+  ::unlink(path_.c_str());
+}
+#endif
 
 ImageBuilder ImageBuilder::Blank35() {
   ImageBuilder b(174848);

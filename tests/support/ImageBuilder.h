@@ -1,7 +1,5 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
@@ -37,8 +35,9 @@ struct Entry {
 
 // A temporary file that is removed again when the object goes (returned by value: elided).
 struct TempFile {
+  // The path is UTF-8, the suffix may hold letters of any script.
   explicit TempFile(const std::vector<std::uint8_t>& bytes, std::string_view suffix = ".d64");
-  ~TempFile() { ::unlink(path_.c_str()); }
+  ~TempFile();
   TempFile(const TempFile&) = delete;
   const std::string& path() const { return path_; }
   std::string path_;

@@ -9,7 +9,7 @@
 #include "ScreenCode.h"
 #include "UnicodeCharset.h"
 
-namespace quillane::cli {
+namespace quillane {
 namespace {
 
 constexpr std::string_view kReverseOn = "\x1b[7m";
@@ -235,4 +235,4 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
 }
 
-}  // namespace quillane::cli
+}  // namespace quillane

@@ -8,7 +8,7 @@
 #include "Charset.h"
 #include "ListingRow.h"
 
-namespace quillane::cli {
+namespace quillane {
 
 // The ways bytes are written as text by the lister's output forms. Each appends to out.
 
@@ -44,4 +44,4 @@ void AppendEscaped(std::string& out, std::string_view text);
 // A JSON string, quotes included, of UTF-8 text.
 void AppendJsonString(std::string& out, std::string_view utf8);
 
-}  // namespace quillane::cli
+}  // namespace quillane

@@ -9,6 +9,12 @@ struct FormSizes {
   int client_width;
 };
 
+// The resolution the layouts were designed at, and the one from which the cells are doubled.
+inline constexpr int kDesignDotsPerInch = 96;
+inline constexpr int kLargeCellDotsPerInch = 120;
+inline constexpr FormSizes kSmallFormSizes{8, 533};
+inline constexpr FormSizes kLargeFormSizes{16, 667};
+
 constexpr FormSizes SizesForDotsPerInch(int dots_per_inch) {
-  return dots_per_inch < 120 ? FormSizes{8, 533} : FormSizes{16, 667};
+  return dots_per_inch < kLargeCellDotsPerInch ? kSmallFormSizes : kLargeFormSizes;
 }
