@@ -5,6 +5,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 WIN_BUILD  ?= build-win
 FUZZ_BUILD ?= build-fuzz
+SCALAR_BUILD ?= build-scalar
 FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
 DEMO       := samples/demo.d64
@@ -13,7 +14,7 @@ CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 CORPUS     ?= $(abspath ../shared/corpus)
 CORPUS_ENV := $(if $(wildcard $(CORPUS)),QL_CORPUS_DIR=$(CORPUS))
 
-.PHONY: all bootstrap configure build run test test-asan windows test-windows windows-package package format format-check fuzz bench charset-sheet clean
+.PHONY: all bootstrap configure build run test test-asan test-scalar windows test-windows windows-package package format format-check fuzz bench charset-sheet clean
 
 all: build
 
@@ -62,6 +63,14 @@ test-asan: bootstrap
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
 
+# The engine, the command-line lister and their tests again, with the sixteen-byte tests in plain
+# loops instead of vector types (QL_SCALAR_LANES), as a compiler without them builds it.
+test-scalar: bootstrap
+	@[ -f $(SCALAR_BUILD)/build.ninja ] || cmake -S . -B $(SCALAR_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_WERROR=ON -DQL_SCALAR_LANES=ON -DQL_WITH_QT=OFF > /dev/null
+	cmake --build $(SCALAR_BUILD) -j $(JOBS)
+	cd $(SCALAR_BUILD) && $(CORPUS_ENV) ctest $(CTEST_ARGS)
+
 # Benchmarks: every *_bench program that the build made; medians of 10 runs.
 BENCH_ARGS ?= --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 bench: build
@@ -95,4 +104,4 @@ fuzz: bootstrap
 	  -artifact_prefix=findings/ archive-corpus $(CURDIR)/tests/fuzz/corpus
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(SCALAR_BUILD) $(WIN_BUILD)

@@ -31,8 +31,6 @@ class ImagePrinter : public ListingList, public MessageBox {
   }
   // A prompt that was shown, its text and the answer it got (the option's word).
   virtual void Prompt(Question question, const std::string& text, std::string_view answer) = 0;
-  // Where the lister writes the image's layout once it is known.
-  GeometryMode* ModeSlot() { return &mode_; }
   // reason: why the image could not be opened or read.
   virtual void EndImage(ListOutcome outcome, const std::string& reason) = 0;
 
@@ -40,6 +38,7 @@ class ImagePrinter : public ListingList, public MessageBox {
   std::string_view Output() const { return out_.View(); }
 
   int Count() const override { return count_; }
+  void Mode(GeometryMode mode) override { mode_ = mode; }
 
  protected:
   // "quillane-dir: PATH: TEXT" on standard error, PATH and TEXT escaped.

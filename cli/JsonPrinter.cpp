@@ -43,7 +43,6 @@ class JsonPrinter final : public ImagePrinter {
     for (std::string* part : {&prompts_, &messages_, &header_, &entries_, &end_, &free_row_}) {
       part->clear();
     }
-    in_entries_ = false;
   }
 
   void Prompt(Question question, const std::string& text, std::string_view answer) override {
@@ -60,7 +59,7 @@ class JsonPrinter final : public ImagePrinter {
     AppendDisplay(messages_, text);
   }
 
-  void Header(const HeaderFacts& facts) override {
+  void OpenHeader(const HeaderFacts& facts) {
     header_ += "{";
     AppendField(header_, "disk_name", facts.disk_name, true);
     AppendField(header_, "disk_id", facts.disk_id, false);
@@ -68,9 +67,8 @@ class JsonPrinter final : public ImagePrinter {
     header_ += "\"rows\":[";
   }
 
-  void Entry(const EntryFacts& facts) override {
-    entries_ += in_entries_ ? "," : "[";
-    in_entries_ = true;
+  void OpenEntry(const EntryFacts& facts) {
+    entries_ += entries_.empty() ? "[" : ",";
     entries_ += "{\"blocks\":" + std::to_string(facts.Blocks());
     entries_ += ",\"type_byte\":" + std::to_string(facts.TypeByte()) + ",\"type\":";
     AppendJsonString(entries_, facts.type_text);
@@ -87,10 +85,19 @@ class JsonPrinter final : public ImagePrinter {
     end_ += '"';
   }
 
-  void Append(const ListingRow& row) override {
-    // Rows come in order: the header's, then each entry's right after its facts, then the
-    // blocks-free row after the end.
-    std::string& to = !end_.empty() ? free_row_ : in_entries_ ? entries_ : header_;
+  void AppendRow(const ListingRow& row, const RowFacts& facts) override {
+    if (facts.header) OpenHeader(*facts.header);
+    if (facts.entry) OpenEntry(*facts.entry);
+    std::string& to = facts.kind == RowKind::BlocksFree ? free_row_
+                      : facts.kind == RowKind::Entry    ? entries_
+                                                        : header_;
+    PutRow(to, row);
+  }
+
+  // Rows without facts: none come from the walk.
+  void Append(const ListingRow& row) override { AppendRow(row, {}); }
+
+  void PutRow(std::string& to, const ListingRow& row) {
     if (&to == &header_ && count_ > 0) to += ',';
     to += "{\"index\":" + std::to_string(count_++) + ",\"text\":";
     scratch_.clear();
@@ -169,7 +176,6 @@ class JsonPrinter final : public ImagePrinter {
 
   Charset charset_;
   std::string prompts_, messages_, header_, entries_, end_, free_row_, scratch_, line_;
-  bool in_entries_ = false;
 };
 
 }  // namespace

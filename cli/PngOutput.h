@@ -13,9 +13,8 @@ namespace quillane::cli {
 // appends them, then draws them with the picture renderer and writes the file.
 //
 //   PngListing picture;
-//   lister.ListImage(image, prompts, picture);
-//   std::string error;
-//   if (picture.Count() > 0 && !picture.WritePicture(options, image, &error)) ...
+//   if (lister.ListImage(image, picture) == ListOutcome::Listed &&
+//       !picture.WritePicture(options, image, &error)) ...
 class PngListing final : public ListingList {
  public:
   void Append(const ListingRow& row) override;

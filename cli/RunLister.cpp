@@ -6,11 +6,11 @@
 #include <string>
 #include <utility>
 
-#include "AnsweringDialog.h"
 #include "DirectoryLister.h"
 #include "ImagePrinter.h"
 #include "ImagePrompts.h"
 #include "ImageSources.h"
+#include "OptionAnswerer.h"
 #include "OutputText.h"
 #include "PngOutput.h"
 
@@ -55,13 +55,10 @@ int OutputFailed(const OutputFile& out, OutputFile& err) {
 
 int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, OutputFile& err) {
   const std::unique_ptr<ImagePrinter> printer = MakePrinter(options, out_is_terminal, err);
-  AnsweringDialog answers(options, [&printer, &options](Question question, const std::string&,
-                                                        const std::string& message) {
-    std::string_view answer = "ok";
-    if (question == Question::Crosslink) answer = CrosslinkAnswerWord(options.crosslinks);
-    if (question == Question::Layout) answer = LayoutWord(options.layout);
-    printer->Prompt(question, message, answer);
-  });
+  OptionAnswerer answers(
+      options, [&printer](Question question, const std::string& message, std::string_view word) {
+        printer->Prompt(question, message, word);
+      });
   ImagePrompts prompts(answers);
   DirectoryLister lister(prompts, *printer);
   PngListing picture;
@@ -85,10 +82,10 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
     std::string reason = source.reason;
     ListOutcome outcome = ListOutcome::CannotOpen;
     if (source.kind == ImageSource::Kind::File) {
-      outcome = lister.ListImage(path, rows, &reason, printer->ModeSlot());
+      outcome = lister.ListImage(path, rows, &reason);
     } else if (source.kind == ImageSource::Kind::Bytes) {
       DiskImage image = DiskImage::FromBytes(std::move(source.bytes));
-      outcome = lister.ListImage(image, path, rows, &reason, printer->ModeSlot());
+      outcome = lister.ListImage(image, path, rows, &reason);
     }
     printer->EndImage(outcome, reason);
     if (!out.Write(printer->Output())) {

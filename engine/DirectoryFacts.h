@@ -16,6 +16,7 @@ namespace quillane {
 struct HeaderFacts {
   std::array<std::uint8_t, 16> disk_name{};  // padded with 0xA0
   std::array<std::uint8_t, 2> disk_id{};
+  std::uint8_t id_separator = 0;           // between ID and DOS type, 0xA0 on a standard disk
   std::array<std::uint8_t, 2> dos_type{};  // as stored: "2A" even where the header shows "2S"
 };
 

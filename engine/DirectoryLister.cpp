@@ -6,12 +6,12 @@
 #include <charconv>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 
 #include "BamSector.h"
 #include "BlocksFree.h"
 #include "ClassifyImage.h"
+#include "EntryRow.h"
 #include "LineBuffer.h"
 #include "LineComposers.h"
 #include "ListEmulation.h"
@@ -33,90 +33,39 @@ constexpr int kMaxDirectorySectors = 36;
 constexpr std::size_t kScreenWidth = 40;
 constexpr std::size_t kScreenLineBytes = kScreenWidth / 8;
 
-// The pieces of one entry row and the row itself, reused from entry to entry.
-struct EntryBuffers {
-  LineBuffer type;
-  LineBuffer name;
-  LineBuffer shown;
-  LineBuffer row;
-};
-
-int BlockCountOf(const std::uint8_t* entry) {
-  return entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1];
-}
-
-// The stored bytes behind the header, for a list that catalogues them.
-HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
-  HeaderFacts facts;
-  image.SeekTo(DiskNameBlock(mode));
-  image.ReadBytes(facts.disk_name);
-  image.SeekBy(2);
-  image.ReadBytes(facts.disk_id);
-  image.SeekBy(1);
-  image.ReadBytes(facts.dos_type);
-  return facts;
-}
-
 // The header row, or two when LIST's output of it is wider than a screen line: what passes
 // column 39 continues on the next screen line, reverse video and all.
 void AppendHeader(DiskImage& image, GeometryMode mode, ListingList& list) {
+  const HeaderFacts facts = ReadHeaderFacts(image, mode);
   LineBuffer composed;
-  ComposeHeaderLine(image, mode, composed);
+  ComposeHeaderLine(facts, mode, composed);
   ReverseMap::Row bits = ReverseMap::kHeaderRow;
   LineBuffer shown;
   EmulateListLine(bits, composed.view(), std::nullopt, shown);
   const std::string_view header = shown.view();
-  list.Header(ReadHeaderFacts(image, mode));
-  list.Append({header.substr(0, kScreenWidth), bits});
+  list.AppendRow({header.substr(0, kScreenWidth), bits}, {RowKind::Header, &facts});
   if (header.size() > kScreenWidth) {
     ReverseMap::Row wrapped{};
     std::copy_n(bits.begin() + kScreenLineBytes, kScreenLineBytes, wrapped.begin());
-    list.Append({header.substr(kScreenWidth), wrapped});
+    list.AppendRow({header.substr(kScreenWidth), wrapped}, {RowKind::Header});
   }
-}
-
-// The row of an entry whose name LIST changes as it prints it, or which ends the listing,
-// appended unless the name starts with a zero byte. True when the entry ends the listing.
-bool AppendEmulatedEntry(const std::uint8_t* entry, EntryBuffers& b, ListingList& list) {
-  b.type.resize(ComposeFileType(entry[kEntryType], entry[kEntryGeosType], b.type.data()));
-  const std::size_t blocks_length = ComposeBlockCount(BlockCountOf(entry), b.row.data());
-  const bool end_of_listing = ComposeQuotedName(
-      std::span<const std::uint8_t, kEntryNameSize>(entry + kEntryName, kEntryNameSize), b.name);
-  if (b.name.size() < 2) return false;  // the name starts with a zero byte
-
-  ReverseMap::Row bits{};
-  const std::string_view blocks(b.row.data(), blocks_length);
-  const std::size_t prefix_length = EmulateListLine(bits, b.name.view(), blocks, b.shown);
-  b.row.resize(prefix_length);  // deletes may have eaten into the block count
-  b.row.append(b.shown.view());
-  if (!end_of_listing) {
-    // An unclosed file's "*" takes the place of the separating blank.
-    if (!b.type.view().starts_with('*')) b.row.push_back(' ');
-    b.row.append(b.type.view());
-  }
-  list.Entry({entry, b.type.view()});
-  list.Append({b.row.view(), bits});
-  return end_of_listing;
 }
 
 // The row of the entry whose 32 bytes are at `entry`, appended unless the entry is not listed.
-// True when the entry ends the listing. Most names are printable bytes padded with 0xA0: their
-// row is composed straight from the entry's bytes, with nothing reversed.
-bool AppendEntry(const std::uint8_t* entry, EntryBuffers& b, ListingList& list) {
+// True when the entry ends the listing.
+bool AppendEntry(const std::uint8_t* entry, EntryRowComposer& rows, EntryRow& row,
+                 ListingList& list) {
   if (entry[kEntryType] == 0) return false;  // "SCR": a scratched or never used entry
-
-  char* const row = b.row.data();
-  std::size_t type_start = 0;
-  const std::size_t length = ComposePlainEntryRow(entry, row, &type_start);
-  if (length == 0) return AppendEmulatedEntry(entry, b, list);
-  list.Entry({entry, std::string_view(row + type_start, length - type_start)});
-  list.Append({std::string_view(row, length), {}});
-  return false;
+  rows.Compose(entry, row);
+  if (!row.listed) return false;
+  list.AppendRow(row.row, {RowKind::Entry, nullptr, &row.facts});
+  return row.ends_listing;
 }
 
 // The entries of the directory sector at `sector`; true when one of them ends the listing.
-bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryBuffers& b,
+bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryRowComposer& rows,
                          ListingList& list) {
+  EntryRow row;
   const std::uint8_t* bytes = image.BytesAt(sector, kSectorSize);
   std::array<std::uint8_t, kSectorSize> held;
   if (bytes == nullptr) {
@@ -127,7 +76,7 @@ bool AppendSectorEntries(DiskImage& image, std::int64_t sector, EntryBuffers& b,
     bytes = held.data();
   }
   for (int k = 0; k < kEntriesPerSector; ++k) {
-    if (AppendEntry(bytes + kEntrySize * k, b, list)) return true;
+    if (AppendEntry(bytes + kEntrySize * k, rows, row, list)) return true;
   }
   return false;
 }
@@ -157,7 +106,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   std::bitset<geometry::SectorsUpTo(SectorOffsetTable::kTracks)> visited;
   int visited_count = 0;
   int crosslink_count = 0;
-  EntryBuffers buffers;
+  EntryRowComposer rows;
   WalkEnd end = WalkEnd::ChainEnd;
   std::int32_t current = SectorOffset(18, 1, mode);
   while (current >= 0 && current != kBamSector) {
@@ -185,7 +134,7 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
       }
     }
 
-    if (AppendSectorEntries(image, current, buffers, list)) {
+    if (AppendSectorEntries(image, current, rows, list)) {
       list.End(WalkEnd::EndMarker, free_blocks);
       return;
     }
@@ -195,22 +144,23 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   // The blocks-free row is printed by the C64 itself, not listed from the directory: never
   // reversed.
   list.End(end, free_blocks);
-  ComposeBlocksFreeRow(free_blocks, buffers.row);
-  list.Append({buffers.row.view(), {}});
+  LineBuffer row;
+  ComposeBlocksFreeRow(free_blocks, row);
+  list.AppendRow({row.view(), {}}, {RowKind::BlocksFree});
 }
 
 ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& list,
-                                       std::string* reason, GeometryMode* mode) {
+                                       std::string* reason) {
   DiskImage image;
   if (!image.Open(path, reason)) return ListOutcome::CannotOpen;
-  return ListImage(image, path, list, reason, mode);
+  return ListImage(image, path, list, reason);
 }
 
 ListOutcome DirectoryLister::ListImage(DiskImage& image, const std::string& path, ListingList& list,
-                                       std::string* reason, GeometryMode* mode) {
+                                       std::string* reason) {
   const GeometryMode classified = ClassifyImage(image, path, prompts_);
   if (!image.Failed()) {
-    if (mode) *mode = classified;
+    list.Mode(classified);
     if (classified == GeometryMode::NotListable) return ListOutcome::NotListable;
     WalkDirectory(image, path, classified, list);
     if (!image.Failed()) return ListOutcome::Listed;

@@ -33,13 +33,12 @@ class DirectoryLister {
 
   // The whole listing of one path: open read-only, classify, walk when listable, close. The
   // caller empties the list first, and throws away what was appended when the outcome is
-  // Unreadable. *reason gets why the path could not be opened or read; *mode gets the
+  // Unreadable. *reason gets why the path could not be opened or read; the list is told the
   // classification as soon as it is known, before the walk starts.
-  ListOutcome ListImage(const std::string& path, ListingList& list, std::string* reason = nullptr,
-                        GeometryMode* mode = nullptr);
+  ListOutcome ListImage(const std::string& path, ListingList& list, std::string* reason = nullptr);
   // The same for an image opened already (bytes held in memory, say), shown as path.
   ListOutcome ListImage(DiskImage& image, const std::string& path, ListingList& list,
-                        std::string* reason = nullptr, GeometryMode* mode = nullptr);
+                        std::string* reason = nullptr);
 
  private:
   ImagePrompts& prompts_;

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
 #include "BamSector.h"
+#include "ByteLanes.h"
+#include "ControlBytes.h"
 #include "DirectoryFacts.h"
 
 namespace quillane {
@@ -25,7 +26,6 @@ constexpr std::array<std::string_view, 8> kCbmTypeNames{"DEL", "SEQ", "PRG", "US
 constexpr std::array<std::string_view, 15> kGeosTypeNames{"non", "BAS", "ASS", "DAT", "SYS",
                                                           "DAC", "APP", "DOC", "FON", "PRN",
                                                           "INP", "DRV", "BOO", "TMP", "AUT"};
-constexpr std::string_view kNotGeos = "non";
 // Every type name has three letters.
 constexpr std::size_t kTypeNameLength = 3;
 static_assert(std::all_of(kCbmTypeNames.begin(), kCbmTypeNames.end(),
@@ -92,41 +92,24 @@ constexpr std::array<std::array<char, 4>, 1000> kShortCounts = [] {
   return counts;
 }();
 
-// Composers take a read past the end of the image for a zero byte: it ends a text, and it never
-// turns into a visible byte.
-std::uint8_t ReadOrZero(DiskImage& image) {
-  const int b = image.ReadByte();
-  return b < 0 ? 0 : static_cast<std::uint8_t>(b);
-}
-
 // Disk name and ID show their 0xA0 padding as ordinary spaces.
 std::uint8_t HeaderByte(std::uint8_t b) {
   return b == kShiftedSpace ? kSpace : b;
 }
 
-// The sixteen bytes of a name side by side, for tests of all of them at once (a few vector
-// instructions where the machine has them). A test gives a lane all ones where it holds.
-using NameLanes = std::uint8_t __attribute__((vector_size(16)));
-constexpr NameLanes kLaneIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-
-// The first lane in which a test holds; 16 when it holds in none.
-template <typename Test>
-int FirstHolding(const Test& test) {
-  static_assert(sizeof test == 16);
-  std::array<std::uint64_t, 2> halves;
-  std::memcpy(halves.data(), &test, sizeof test);
-  const auto first = [](std::uint64_t half) {
-    return (std::endian::native == std::endian::little ? std::countr_zero(half)
-                                                       : std::countl_zero(half)) /
-           8;
-  };
-  return halves[0] != 0 ? first(halves[0]) : 8 + first(halves[1]);
+std::size_t ComposeLongBlockCount(int blocks, char* out) {
+  // "%-3i  ": 1000-65535 fill their columns; two blanks follow.
+  const int digits = blocks >= 10000 ? 5 : 4;
+  int rest = blocks;
+  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
+    out[i] = static_cast<char>('0' + rest % 10);
+  }
+  out[digits] = out[digits + 1] = static_cast<char>(kSpace);
+  return static_cast<std::size_t>(digits + 2);
 }
 
-// The block count of the common files, below 1000, in place; the others by the full way.
-std::size_t ComposeLongBlockCount(int blocks, char* out);
-
 inline std::size_t PutBlockCount(int blocks, char* out) {
+  // The common files, below 1000, from the table; the others by the full way.
   if (blocks >= static_cast<int>(kShortCounts.size())) return ComposeLongBlockCount(blocks, out);
   std::memcpy(out, kShortCounts[static_cast<std::size_t>(blocks)].data(), 4);
   out[4] = static_cast<char>(kSpace);
@@ -143,18 +126,12 @@ inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
   // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
   // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
   // bytes are tested and copied all at once.
-  NameLanes bytes;
-  std::memcpy(&bytes, name, sizeof bytes);
-  // Control codes (0x00-0x1F, 0x80-0x9F) have bits 5 and 6 both clear.
-  if (FirstHolding((bytes & 0x60) == 0) < 16) return 0;
+  if (lanes::fast::AnyWithBitsClear(name, kCharacterBits)) return 0;  // a control code
   // The first padding byte becomes the closing quote, unless a quote of the name's own comes
-  // first and closes the quotes early.
-  const int closing = FirstHolding((bytes == kShiftedSpace) | (bytes == kQuote));
-  if (closing < 16 && name[closing] == kQuote) return 0;
-  // Behind the closing quote every byte loses bit 7.
-  const auto inside = reinterpret_cast<NameLanes>(kLaneIndex < static_cast<std::uint8_t>(closing));
-  const NameLanes shown = bytes & (inside | 0x7F);
-  std::memcpy(out + 1, &shown, sizeof shown);
+  // first and closes the quotes early: it stays as it is. Behind the closing quote every byte
+  // loses bit 7, and none of them turns into a control code.
+  const int closing = lanes::fast::FirstEqualEither(name, kShiftedSpace, kQuote);
+  lanes::fast::CopyMaskedFrom(name, closing, 0x7F, out + 1);
   out[0] = static_cast<char>(kQuote);
   // Column 17: a blank behind the closing quote, or the closing quote itself.
   out[17] = static_cast<char>(kSpace);
@@ -162,14 +139,48 @@ inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
   return 18;
 }
 
-}  // namespace
-
-std::string_view GeosTypeName(std::uint8_t geos_type) {
-  if (geos_type >= kGeosTypeNames.size()) return kNotGeos;
-  return kGeosTypeNames[geos_type];
+inline std::size_t PutTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
+                                     std::size_t* type_start) {
+  // An unclosed file's "*" takes the place of the separating blank.
+  out[0] = static_cast<char>(kSpace);
+  *type_start = (type & 0x80) != 0 ? 1 : 0;
+  return *type_start + PutFileType(type, geos_type, out + *type_start);
 }
 
-void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
+}  // namespace
+
+// The pieces are written by the helpers above, inline in the quick row below.
+std::size_t ComposeBlockCount(int blocks, char* out) {
+  return PutBlockCount(blocks, out);
+}
+
+std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
+  return PutFileType(type, geos_type, out);
+}
+
+std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
+  return PutPlainName(name, out);
+}
+
+std::size_t ComposeTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
+                                  std::size_t* type_start) {
+  return PutTypeBehindName(type, geos_type, out, type_start);
+}
+
+HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
+  // PrologicDOS has moved the name block up to make room for its extended BAM. The two bytes
+  // between name and ID are skipped: a quote and a blank stand there in the header.
+  HeaderFacts facts;
+  image.SeekTo(DiskNameBlock(mode));
+  image.ReadBytes(facts.disk_name);
+  image.SeekBy(2);
+  image.ReadBytes(facts.disk_id);
+  image.ReadBytes(std::span<std::uint8_t>(&facts.id_separator, 1));
+  image.ReadBytes(facts.dos_type);
+  return facts;
+}
+
+void ComposeHeaderLine(const HeaderFacts& facts, GeometryMode mode, LineBuffer& text) {
   // 0 "DISKNAME........" ID DOS: the line number 0, the quoted name, the ID, a separator and
   // the DOS type, as the 1541 sends them in the directory's first line.
   static_assert(LineBuffer::kCapacity >= 26);
@@ -177,15 +188,14 @@ void ComposeHeaderLine(DiskImage& image, GeometryMode mode, LineBuffer& text) {
   columns[0] = '0';
   columns[1] = kSpace;
   columns[2] = kQuote;
-  // PrologicDOS has moved the name block up to make room for its extended BAM.
-  image.SeekTo(DiskNameBlock(mode));
-  for (std::size_t i = 3; i <= 18; ++i) columns[i] = HeaderByte(ReadOrZero(image));
-  // The two bytes between name and ID are read and dropped: a quote and a blank stand there.
+  for (std::size_t i = 0; i < facts.disk_name.size(); ++i) {
+    columns[3 + i] = HeaderByte(facts.disk_name[i]);
+  }
   columns[19] = kQuote;
-  ReadOrZero(image);
   columns[20] = kSpace;
-  ReadOrZero(image);
-  for (std::size_t i = 21; i <= 25; ++i) columns[i] = HeaderByte(ReadOrZero(image));
+  const std::array<std::uint8_t, 5> id_and_dos{
+      facts.disk_id[0], facts.disk_id[1], facts.id_separator, facts.dos_type[0], facts.dos_type[1]};
+  for (std::size_t i = 0; i < id_and_dos.size(); ++i) columns[21 + i] = HeaderByte(id_and_dos[i]);
 
   // SpeedDOS and DolphinDOS drives report their own DOS type in place of the standard "2A".
   if (columns[24] == '2' && columns[25] == 'A') {
@@ -234,43 +244,16 @@ bool ComposeQuotedName(std::span<const std::uint8_t, 16> name, LineBuffer& text)
   return end_of_listing;
 }
 
-std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
-  return PutPlainName(name, out);
-}
-
-std::size_t ComposeBlockCount(int blocks, char* out) {
-  return PutBlockCount(blocks, out);
-}
-
-namespace {
-
-std::size_t ComposeLongBlockCount(int blocks, char* out) {
-  // "%-3i  ": 1000-65535 fill their columns; two blanks follow.
-  const int digits = blocks >= 10000 ? 5 : 4;
-  int rest = blocks;
-  for (int i = digits - 1; i >= 0; --i, rest /= 10) {
-    out[i] = static_cast<char>('0' + rest % 10);
-  }
-  out[digits] = out[digits + 1] = static_cast<char>(kSpace);
-  return static_cast<std::size_t>(digits + 2);
-}
-
-}  // namespace
-
-std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
-  return PutFileType(type, geos_type, out);
-}
-
 std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start) {
   const std::size_t blocks_length =
       PutBlockCount(entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1], out);
   const std::size_t name_length = PutPlainName(entry + kEntryName, out + blocks_length);
   if (name_length == 0) return 0;
   const std::size_t length = blocks_length + name_length;
-  out[length] = static_cast<char>(kSpace);
-  const std::uint8_t type = entry[kEntryType];
-  *type_start = length + ((type & 0x80) != 0 ? 1 : 0);
-  return *type_start + PutFileType(type, entry[kEntryGeosType], out + *type_start);
+  const std::size_t type_length =
+      PutTypeBehindName(entry[kEntryType], entry[kEntryGeosType], out + length, type_start);
+  *type_start += length;
+  return length + type_length;
 }
 
 }  // namespace quillane

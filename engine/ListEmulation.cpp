@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ControlBytes.h"
 #include "Utokens.h"
 
 namespace quillane {
@@ -70,10 +71,6 @@ constexpr std::array<std::int16_t, 256> MakeTokenIndex() {
 
 constexpr std::array<std::int16_t, 256> kTokenIndex = MakeTokenIndex();
 
-constexpr bool IsPrintable(std::uint8_t b) {
-  return (b & 0x7F) >= 0x20;
-}
-
 constexpr char UpperCase(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -97,7 +94,7 @@ class RowEmulator {
       if (header_ && quotes_ >= 2) keyword_ = !keyword_;
       return;
     }
-    if (IsPrintable(b)) {
+    if (!IsControlCode(b)) {
       Output(b);
       return;
     }
@@ -195,29 +192,11 @@ class RowEmulator {
   char* const buffer_;
 };
 
-constexpr bool IsControlCell(std::uint8_t b) {
-  return b < 0x20 || (b >= 0x80 && b <= 0xA0);
-}
-
 }  // namespace
 
 std::size_t EmulateListLine(ReverseMap::Row& bits, std::string_view text,
                             const std::optional<std::string_view>& prefix, LineBuffer& shown) {
   const std::size_t prefix_length = prefix ? prefix->size() : 0;
-  // Most names hold printable bytes only: LIST prints them as they are, whatever the quotes.
-  if (text.size() <= kWidth) {
-    char* const out = shown.data();
-    std::size_t n = 0;
-    while (n < text.size() && IsPrintable(static_cast<std::uint8_t>(text[n]))) {
-      out[n] = text[n];
-      ++n;
-    }
-    if (n == text.size()) {
-      shown.resize(n);
-      ClearControlColumns(bits, shown.view(), static_cast<int>(prefix_length));
-      return prefix_length;
-    }
-  }
   RowEmulator emulator(bits, prefix_length, !prefix.has_value(), shown.data());
   for (char c : text) emulator.Feed(static_cast<std::uint8_t>(c));
   shown.resize(static_cast<std::size_t>(emulator.column()));

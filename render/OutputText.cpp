@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "ByteLanes.h"
 #include "ScreenCode.h"
 #include "UnicodeCharset.h"
 
@@ -62,22 +63,12 @@ char* PutCell(char* at, const Utf8Cell& cell) {
   return at + cell.length;
 }
 
-// Whether the sixteen bytes at text all lie from the space to last.
-bool AllFromSpaceTo(const char* text, std::uint8_t last) {
-  using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
-  Bytes16 bytes;
-  std::memcpy(&bytes, text, sizeof bytes);
-  const auto within = (bytes - ' ') <= static_cast<std::uint8_t>(last - ' ');
-  std::uint64_t halves[2];
-  std::memcpy(halves, &within, sizeof halves);
-  return (halves[0] & halves[1]) == ~std::uint64_t{0};
-}
-
 // A row's text without reverse video. Sixteen cells that all show as the same ASCII bytes, as
 // most of a row does, are copied as they are.
 char* PutPlainText(char* at, std::string_view text, const Utf8Table& table) {
   for (; text.size() >= 16; text.remove_prefix(16)) {
-    if (AllFromSpaceTo(text.data(), table.plain_last)) {
+    if (lanes::fast::AllWithin(reinterpret_cast<const std::uint8_t*>(text.data()), ' ',
+                               table.plain_last)) {
       std::memcpy(at, text.data(), 16);
       at += 16;
       continue;
@@ -94,26 +85,6 @@ char* PutHex(char* at, std::uint8_t byte) {
   return at + 2;
 }
 
-// The sixteen hex digits of eight bytes at once, in vectors of bytes: the bytes' high and low
-// nibbles interleaved, high first, and each nibble turned into its digit. The compiler makes
-// this a few vector instructions where the machine has them.
-using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
-using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
-using Nibbles16 = signed char __attribute__((vector_size(16)));
-
-void Put16HexDigits(char* at, const std::uint8_t* bytes) {
-  Bytes8 eight;
-  std::memcpy(&eight, bytes, sizeof eight);
-  // The eight bytes twice over fill a vector of sixteen, of which the first half counts.
-  const Bytes16 twice =
-      __builtin_shufflevector(eight, eight, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7);
-  const Bytes16 high = twice >> 4, low = twice & 0xF;
-  const auto nibbles = reinterpret_cast<Nibbles16>(
-      __builtin_shufflevector(high, low, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23));
-  const Nibbles16 digits = nibbles + '0' + ((nibbles > 9) & ('a' - '0' - 10));
-  std::memcpy(at, &digits, sizeof digits);
-}
-
 char* PutHex(char* at, const std::uint8_t* bytes, std::size_t n) {
   if (n < 8) {
     for (; n > 0; --n) at = PutHex(at, *bytes++);
@@ -122,8 +93,8 @@ char* PutHex(char* at, const std::uint8_t* bytes, std::size_t n) {
   // Groups of eight, the last one ending at the last byte: it may write some digits again.
   char* const end = at + 2 * n;
   const std::uint8_t* const last = bytes + n - 8;
-  for (; bytes < last; bytes += 8, at += 16) Put16HexDigits(at, bytes);
-  Put16HexDigits(end - 16, last);
+  for (; bytes < last; bytes += 8, at += 16) lanes::fast::HexDigits(bytes, at);
+  lanes::fast::HexDigits(last, end - 16);
   return end;
 }
 

@@ -191,9 +191,8 @@ TEST(DirectoryListerTest, WhatCannotBeOpened) {
                                                         {folder, "Is a directory"}}) {
     Session s;
     std::string why;
-    GeometryMode mode = GeometryMode::SpeedDOS;
-    EXPECT_EQ(s.lister.ListImage(path, s.list, &why, &mode), ListOutcome::CannotOpen) << path;
-    EXPECT_EQ(mode, GeometryMode::SpeedDOS);
+    EXPECT_EQ(s.lister.ListImage(path, s.list, &why), ListOutcome::CannotOpen) << path;
+    EXPECT_TRUE(s.list.modes.empty());
     EXPECT_EQ(why, reason);
     EXPECT_TRUE(s.list.rows.empty());
   }

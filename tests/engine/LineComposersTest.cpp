@@ -38,7 +38,7 @@ TEST(ComposeHeaderLine, Cases) {
   for (const auto& c : cases) {
     DiskImage image = c.image.Image();
     LineBuffer text;
-    ComposeHeaderLine(image, c.mode, text);
+    ComposeHeaderLine(ReadHeaderFacts(image, c.mode), c.mode, text);
     EXPECT_EQ(text.view(), c.expected);
   }
 }
@@ -59,7 +59,7 @@ TEST(ComposeQuotedName, Cases) {
       {"AB{A0}{C1}{C2}", Pad("\"AB\"AB"), false, true}, {"A{A0}\"", Pad("\"A\"\""), false, true},
       {"{FF}{A2}{20}", Pad(Bytes("\"{FF}{A2} \"")), false, true}, {"A{1F}", Pad(Bytes("\"A{1F}\"")), false},
       {"A{A0}{9F}", Pad(Bytes("\"A\"{1F}")), false}, {"A{A0}{8D}{92}{12}", Pad(Bytes("\"A\"{0D}{12}{12}")), false},
-      {"AB\"CD{C1}", Pad("\"AB\"CDA"), false}, {"A\"\"{A0}", Pad("\"A\"\""), false},
+      {"AB\"CD{C1}", Pad("\"AB\"CDA"), false, true}, {"A\"\"{A0}", Pad("\"A\"\""), false, true},
       {"{12}{8D}{C1}{14}{FF}", Pad(Bytes("\"{12}{8D}{C1}{14}{FF}\"")), false},
       {"AB{A0}{80}", "\"AB\"", false}, {"A{80}{A0}", Pad(Bytes("\"A{80}\"")), false},
       {"AB{00}{00}{00}C", "\"AB", true}, {"AB{00}{00}C", "\"AB", false}, {"AB{00}C{00}", "\"AB", false},

@@ -3,7 +3,8 @@
 // Arbitrary bytes through everything quillane-dir runs: the image is a real file (a memfd)
 // opened by path, classified and walked by ListImage, and printed by every output form, the
 // sanitizers watching. The body of the fuzz target, also run over the committed seeds by the
-// tests.
+// tests. Every 32 bytes of the input are also an entry whose quick row must match the row by
+// LIST's rules.
 //
 // Input: a control byte; with bit 7, three bytes of image size (big end first, up to 256 KiB);
 // then 256-byte sectors. The first is track 18 sector 0 (BAM, disk name, extended BAM), the
@@ -25,6 +26,7 @@
 #include <utility>
 #include <vector>
 
+#include "EntryRowCheck.h"
 #include "RunLister.h"
 #include "SectorOffsetTable.h"
 
@@ -36,6 +38,10 @@ inline int ImageOfArbitraryBytes(const std::uint8_t* data, std::size_t size,
   constexpr std::int64_t kSizes[] = {174848, 175531, 196608, 197376};
   constexpr std::int64_t kSector = 256;
   if (size == 0) return -1;
+  // Every 32 bytes of the input as a directory entry: the quick row held to the one by the rules.
+  for (std::size_t at = 0; at + 32 <= size; ++at) {
+    if (!QuickRowDiffers(data + at).empty()) std::abort();
+  }
   const std::uint8_t control = *data++;
   *control_out = control;
   --size;

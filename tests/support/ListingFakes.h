@@ -14,8 +14,10 @@ struct VectorListingList final : ListingList {
     bits.push_back(row.reverse);
   }
   int Count() const override { return static_cast<int>(rows.size()); }
+  void Mode(GeometryMode mode) override { modes.push_back(mode); }
   std::vector<std::string> rows;
   std::vector<ReverseMap::Row> bits;
+  std::vector<GeometryMode> modes;
 };
 
 // A message box that remembers its messages instead of showing them.
