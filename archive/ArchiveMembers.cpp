@@ -121,62 +121,68 @@ std::string NameOf(struct archive_entry* entry) {
   return name ? name : "";
 }
 
+// Opens the archive and hands each entry's header to on_entry, in archive order, until the end
+// (true), damage (false, with the reason) or on_entry asks to stop (true).
+bool ForEachEntry(const std::string& path,
+                  const std::function<bool(struct archive*, struct archive_entry*)>& on_entry,
+                  std::string* reason) {
+  const int fd = OpenRegular(path, reason);
+  if (fd < 0) return false;
+  const ArchivePtr a = OpenReader(fd, false, reason);
+  if (!a) return false;
+  for (;;) {
+    struct archive_entry* entry = nullptr;
+    const int status = archive_read_next_header(a.get(), &entry);
+    if (status == ARCHIVE_EOF) return true;
+    if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
+      *reason = ErrorOf(a.get());
+      return false;
+    }
+    if (!on_entry(a.get(), entry)) return true;
+  }
+}
+
 }  // namespace
 
 bool ReadImageMembers(const std::string& path, const std::string* only,
                       const std::function<bool(Member&)>& visit, std::string* reason) {
-  const int fd = OpenRegular(path, reason);
-  if (fd < 0) return false;
-  const ArchivePtr a = OpenReader(fd, false, reason);
-  if (!a) return false;
   Member member;
-  for (;;) {
-    struct archive_entry* entry = nullptr;
-    const int status = archive_read_next_header(a.get(), &entry);
-    if (status == ARCHIVE_EOF) return true;
-    if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
-      *reason = ErrorOf(a.get());
-      return false;
-    }
-    if (archive_entry_filetype(entry) != AE_IFREG) continue;
-    member.name = NameOf(entry);
-    if (!IsImageName(member.name) || (only && member.name != *only)) continue;
-    member.read = false;
-    member.bytes.clear();
-    member.reason = UnsafeNameReason(member.name);
-    if (!member.reason.empty()) {
-      // Never read, so nothing of it is used.
-    } else if (archive_entry_is_encrypted(entry)) {
-      member.reason = "encrypted member";
-    } else {
-      member.read = ReadData(a.get(), &member.bytes, &member.reason);
-    }
-    const bool go_on = visit(member);
-    member.bytes = {};  // the member's bytes are dropped at once
-    if (!go_on || only) return true;
-  }
+  return ForEachEntry(
+      path,
+      [&](struct archive* a, struct archive_entry* entry) {
+        if (archive_entry_filetype(entry) != AE_IFREG) return true;
+        member.name = NameOf(entry);
+        if (!IsImageName(member.name) || (only && member.name != *only)) return true;
+        member.read = false;
+        member.bytes.clear();
+        member.reason = UnsafeNameReason(member.name);
+        if (!member.reason.empty()) {
+          // Never read, so nothing of it is used.
+        } else if (archive_entry_is_encrypted(entry)) {
+          member.reason = "encrypted member";
+        } else {
+          member.read = ReadData(a, &member.bytes, &member.reason);
+        }
+        const bool go_on = visit(member);
+        member.bytes = {};  // the member's bytes are dropped at once
+        return go_on && !only;
+      },
+      reason);
 }
 
 bool ImageMemberNames(const std::string& path, std::vector<std::string>* names,
                       std::string* reason) {
-  const int fd = OpenRegular(path, reason);
-  if (fd < 0) return false;
-  const ArchivePtr a = OpenReader(fd, false, reason);
-  if (!a) return false;
-  for (;;) {
-    struct archive_entry* entry = nullptr;
-    const int status = archive_read_next_header(a.get(), &entry);
-    if (status == ARCHIVE_EOF) return true;
-    if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
-      *reason = ErrorOf(a.get());
-      return false;
-    }
-    std::string name = NameOf(entry);
-    if (archive_entry_filetype(entry) == AE_IFREG && IsImageName(name) &&
-        UnsafeNameReason(name).empty()) {
-      names->push_back(std::move(name));
-    }
-  }
+  return ForEachEntry(
+      path,
+      [names](struct archive*, struct archive_entry* entry) {
+        std::string name = NameOf(entry);
+        if (archive_entry_filetype(entry) == AE_IFREG && IsImageName(name) &&
+            UnsafeNameReason(name).empty()) {
+          names->push_back(std::move(name));
+        }
+        return true;
+      },
+      reason);
 }
 
 bool ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes,
