@@ -33,9 +33,8 @@ class FileBrowser : public QObject {
   // Selects the drive that holds the folder, makes the folder the tree's current one and shows
   // its files.
   void SetFolder(const QString& path);
-  QString Folder() const { return folder_; }
 
-  QFileSystemModel* FolderModel() const { return folder_model_; }
+  // The model behind the file list while a folder is shown.
   QFileSystemModel* FileModel() const { return file_model_; }
 
   // Fills the drive selector again from the mounted volumes.

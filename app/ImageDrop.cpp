@@ -19,10 +19,13 @@ ImageDrop::ImageDrop(QWidget* window, std::function<void(const QString&)> list)
 QString ImageDrop::DroppedImage(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return {};
   const QUrl first = data->urls().constFirst();
-  // The rule of the command line, as if the file had been named as the first argument.
+  // The rule of the command line, as if the file had been named as the first argument. The
+  // path stays the one dropped; only the test sees it as the system's bytes.
   if (!first.isLocalFile()) return {};
-  const std::string path = QFile::encodeName(first.toLocalFile()).toStdString();
-  return QFile::decodeName(CommandLineImage({std::string(), path}).c_str());
+  const QString path = first.toLocalFile();
+  return CommandLineImage({std::string(), QFile::encodeName(path).toStdString()}).empty()
+             ? QString()
+             : path;
 }
 
 bool ImageDrop::eventFilter(QObject* watched, QEvent* event) {

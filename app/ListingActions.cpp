@@ -22,26 +22,20 @@
 #include <vector>
 
 #include "CellGeometry.h"
+#include "ListingListBox.h"
 #include "ListingModel.h"
 #include "ListingPicture.h"
-#include "ListingView.h"
 #include "OutputText.h"
-#include "QtMessageBox.h"
+#include "PlainMessage.h"
 
 namespace {
 
 // One wheel notch, in eighths of a degree.
 constexpr int kWheelStep = 120;
-// The picture's glyphs are 8 x 8 pixels, magnified to the cell side.
-constexpr int kGlyphPixels = 8;
 
-// The rows to copy or save, their bytes kept alive for the rows that borrow them.
-struct ChosenRows {
-  std::vector<QByteArray> texts;
-  std::vector<quillane::ListingRow> rows;
-};
-
-ChosenRows ChooseRows(const ListingListBox& list, const ListingModel& model) {
+// The rows to copy or save: the selected ones in order, or all. Their bytes are the model's.
+std::vector<quillane::ListingRow> ChooseRows(const ListingListBox& list,
+                                             const ListingModel& model) {
   std::vector<int> numbers;
   if (const QItemSelectionModel* selection = list.selectionModel()) {
     for (const QModelIndex& index : selection->selectedIndexes()) numbers.push_back(index.row());
@@ -51,17 +45,10 @@ ChosenRows ChooseRows(const ListingListBox& list, const ListingModel& model) {
   if (numbers.empty()) {
     for (int row = 0; row < model.Count(); ++row) numbers.push_back(row);
   }
-  ChosenRows chosen;
-  chosen.texts.reserve(numbers.size());
-  for (int row : numbers) {
-    chosen.texts.push_back(model.RowBytes(row));
-    const QByteArray bits = model.index(row).data(ListingModel::ReverseBitsRole).toByteArray();
-    const QByteArray& text = chosen.texts.back();
-    chosen.rows.push_back(
-        {std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-         ListingModel::BitsOf(bits)});
-  }
-  return chosen;
+  std::vector<quillane::ListingRow> rows;
+  rows.reserve(numbers.size());
+  for (int row : numbers) rows.push_back(model.Row(row));
+  return rows;
 }
 
 // The picture as the toolkit's image, sharing its pixels: valid while the picture lives.
@@ -72,9 +59,8 @@ QImage ImageOf(const quillane::RgbImage& picture) {
 
 }  // namespace
 
-ListingActions::ListingActions(ListingListBox* list, const ListingModel* model,
-                               std::function<bool()> upper_chosen, QObject* parent)
-    : QObject(parent), list_(list), model_(model), upper_chosen_(std::move(upper_chosen)) {
+ListingActions::ListingActions(ListingListBox* list, const ListingModel* model, QObject* parent)
+    : QObject(parent), list_(list), model_(model) {
   QWidget* window = list_->window();
   // Ctrl+= too: Plus needs Shift on many keyboards.
   QList<QKeySequence> zoom_in = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -141,23 +127,18 @@ void ListingActions::KeepColumnsInView() {
   }
 }
 
-quillane::Charset ListingActions::Charset() const {
-  return quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_());
-}
-
 QString ListingActions::RowsText() const {
-  const ChosenRows chosen = ChooseRows(*list_, *model_);
   std::string text;
-  for (const quillane::ListingRow& row : chosen.rows) {
-    quillane::AppendRowText(text, row, Charset(), false);
+  for (const quillane::ListingRow& row : ChooseRows(*list_, *model_)) {
+    quillane::AppendRowText(text, row, charset_, false);
     text += '\n';
   }
   return QString::fromStdString(text);
 }
 
 quillane::RgbImage ListingActions::RowsPicture() const {
-  const ChosenRows chosen = ChooseRows(*list_, *model_);
-  return quillane::RenderListing(chosen.rows, Charset(), list_->ItemHeight() / kGlyphPixels);
+  return quillane::RenderListing(ChooseRows(*list_, *model_), charset_,
+                                 list_->ItemHeight() / quillane::kGlyphSide);
 }
 
 void ListingActions::Copy(bool with_text, bool with_picture) const {
@@ -188,8 +169,7 @@ void ListingActions::SaveAs() const {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().constFirst();
   if (!SavePicture(path)) {
-    QtMessageBox(list_->window())
-        .ShowMessage(tr("The picture could not be written to %1.").arg(path).toStdString());
+    ShowPlainMessage(tr("The picture could not be written to %1.").arg(path), list_->window());
   }
 }
 

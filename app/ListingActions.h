@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 #include "Charset.h"
 #include "ListingPicture.h"
@@ -24,9 +23,10 @@ class QMenu;
 // lister, in the character set shown) and a PNG picture at the cell size shown; the context
 // menu copies either form alone or saves the picture.
 //
-// `upper_chosen` tells whether "Upper/Graphics" is the character set shown, as for the delegate.
+// The character set is the one shown, told by SetCharset as it is to the delegate.
 //
-//   new ListingActions(list, model, [radio] { return radio->isChecked(); }, window);
+//   auto* actions = new ListingActions(list, model, window);
+//   actions->SetCharset(Charset::UpperLower);  // when the switch changes
 class ListingActions : public QObject {
   Q_OBJECT
 
@@ -34,8 +34,10 @@ class ListingActions : public QObject {
   static constexpr int kMinZoom = 1;
   static constexpr int kMaxZoom = 4;
 
-  ListingActions(ListingListBox* list, const ListingModel* model,
-                 std::function<bool()> upper_chosen, QObject* parent = nullptr);
+  ListingActions(ListingListBox* list, const ListingModel* model, QObject* parent = nullptr);
+
+  // The character set of the text and pictures from now on; Upper/Graphics until told.
+  void SetCharset(quillane::Charset charset) { charset_ = charset; }
 
   // Clamped to 1-4; the cell side becomes the start side times the zoom.
   void SetZoom(int zoom);
@@ -52,7 +54,6 @@ class ListingActions : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  quillane::Charset Charset() const;
   // The rows copy and save take, as the terminal lister prints them: each ends in a line break.
   QString RowsText() const;
   // The rows at the cell size shown; empty when there are none.
@@ -62,7 +63,7 @@ class ListingActions : public QObject {
 
   ListingListBox* list_;
   const ListingModel* model_;
-  std::function<bool()> upper_chosen_;
+  quillane::Charset charset_ = quillane::Charset::UpperGraphics;
   QMenu* menu_;
   int zoom_ = 1;
   int wheel_angle_ = 0;  // eighths of a degree not yet turned into a zoom step

@@ -16,19 +16,19 @@ static void InitAboutResources() {
   Q_INIT_RESOURCE(uAbout);
 }
 
-TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbout>()) {
+TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TfAbout>()) {
   InitAboutResources();
-  ui->setupUi(this);
+  ui_->setupUi(this);
   ApplyDialogLook(*this);
   setWindowTitle(QString::fromLatin1(kAboutCaption));
   const std::pair<QLabel*, const AboutText&> labels[] = {
-      {ui->ProductName, kAboutProductName}, {ui->Label4, kAboutEdition},
-      {ui->MakerLine, kAboutMaker},         {ui->Label1, kAboutBuild},
-      {ui->Comments, kAboutMailCaption},    {ui->Label2, kAboutHomeCaption}};
+      {ui_->ProductName, kAboutProductName}, {ui_->Label4, kAboutEdition},
+      {ui_->MakerLine, kAboutMaker},         {ui_->Label1, kAboutBuild},
+      {ui_->Comments, kAboutMailCaption},    {ui_->Label2, kAboutHomeCaption}};
   for (const auto& [label, text] : labels) label->setText(QString::fromUtf8(text.text));
-  ui->Edit1->setText(QString::fromUtf8(kAboutMail.text));
-  ui->Edit2->setText(QString::fromUtf8(kAboutHome.text));
-  ui->OKButton->setText(QString::fromLatin1(kAboutOkCaption));
+  ui_->Edit1->setText(QString::fromUtf8(kAboutMail.text));
+  ui_->Edit2->setText(QString::fromUtf8(kAboutHome.text));
+  ui_->OKButton->setText(QString::fromLatin1(kAboutOkCaption));
 
   // The name and the edition label use a display face 19 pixels high.
   QFont displayFont(QStringLiteral("Serif"));
@@ -36,8 +36,8 @@ TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbo
   displayFont.setPixelSize(kAboutDisplayFontPixels);
   displayFont.setBold(true);
   displayFont.setItalic(true);
-  ui->ProductName->setFont(displayFont);
-  ui->Label4->setFont(displayFont);
+  ui_->ProductName->setFont(displayFont);
+  ui_->Label4->setFont(displayFont);
 
   setFixedSize(kAboutClientWidth, kAboutClientHeight);
   ScaleDesignedSizes(*this, DesignScale(*this));
@@ -46,17 +46,17 @@ TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbo
   // date keeps as far from the panel's right bevel as the picture stands from its left one:
   // should the face draw it wider than designed, it moves left by as much.
   for (QLabel* label :
-       {ui->ProductName, ui->Label4, ui->MakerLine, ui->Label1, ui->Comments, ui->Label2}) {
+       {ui_->ProductName, ui_->Label4, ui_->MakerLine, ui_->Label1, ui_->Comments, ui_->Label2}) {
     label->adjustSize();
   }
-  const int clear_of_bevel = ui->Panel1->contentsRect().right() - ui->ProgramIcon->x();
-  if (ui->Label1->geometry().right() > clear_of_bevel) {
-    ui->Label1->move(clear_of_bevel - ui->Label1->width(), ui->Label1->y());
+  const int clear_of_bevel = ui_->Panel1->contentsRect().right() - ui_->ProgramIcon->x();
+  if (ui_->Label1->geometry().right() > clear_of_bevel) {
+    ui_->Label1->move(clear_of_bevel - ui_->Label1->width(), ui_->Label1->y());
   }
 
   // The two addresses read like labels on the button-face colour, but can be selected and
   // copied.
-  for (QLineEdit* field : {ui->Edit1, ui->Edit2}) {
+  for (QLineEdit* field : {ui_->Edit1, ui_->Edit2}) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     field->setPalette(palette);
@@ -66,15 +66,15 @@ TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::TfAbo
 TfAbout::~TfAbout() = default;
 
 void TfAbout::reject() {
-  ui->OKButton->click();
+  ui_->OKButton->click();
 }
 
 void TfAbout::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(*this);
-  ui->Edit1->deselect();
-  ui->Edit2->deselect();
-  ui->OKButton->setFocus(Qt::OtherFocusReason);
+  ui_->Edit1->deselect();
+  ui_->Edit2->deselect();
+  ui_->OKButton->setFocus(Qt::OtherFocusReason);
 }
 
 void TfAbout::closeEvent(QCloseEvent* event) {

@@ -29,5 +29,5 @@ class TfAbout : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  std::unique_ptr<Ui::TfAbout> ui;
+  std::unique_ptr<Ui::TfAbout> ui_;
 };

@@ -12,43 +12,43 @@
 using quillane::Question;
 
 TfFileDialog::TfFileDialog(QWidget* owner, Question kind)
-    : QDialog(owner), ui(std::make_unique<Ui::TfFileDialog>()), kind_(kind) {
-  ui->setupUi(this);
+    : QDialog(owner), ui_(std::make_unique<Ui::TfFileDialog>()), kind_(kind) {
+  ui_->setupUi(this);
   ApplyDialogLook(*this);
 
-  QPalette editPalette = ui->Edit1->palette();
+  QPalette editPalette = ui_->Edit1->palette();
   editPalette.setColor(QPalette::Base, editPalette.color(QPalette::Button));
-  ui->Edit1->setPalette(editPalette);
+  ui_->Edit1->setPalette(editPalette);
 
   // The two middle button places stay empty in every kind; the others keep their places.
-  ui->Button2->hide();
-  ui->Button3->hide();
+  ui_->Button2->hide();
+  ui_->Button3->hide();
 
   const PromptKind& look = PromptKindOf(kind);
   setWindowTitle(QString::fromLatin1(look.caption));
-  ui->Button1->setText(QString::fromLatin1(look.button1));
+  ui_->Button1->setText(QString::fromLatin1(look.button1));
   if (look.button4 != nullptr) {
-    ui->Button4->setText(QString::fromLatin1(look.button4));
+    ui_->Button4->setText(QString::fromLatin1(look.button4));
   } else {
-    ui->Button4->hide();
+    ui_->Button4->hide();
   }
-  escapeResult_ = look.escape_result;  // kind 4: Esc works as "OK"
+  escape_result_ = look.escape_result;  // kind 4: Esc works as "OK"
   const bool radioButtons = look.layout_buttons;
   const std::string_view message = quillane::FixedMessage(kind);
-  ui->Label1->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+  ui_->Label1->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
 
-  ui->CheckBox1->setText(QString::fromLatin1(kPromptDontAskCaption));
+  ui_->CheckBox1->setText(QString::fromLatin1(kPromptDontAskCaption));
   const std::array<QRadioButton*, kLayoutButtons.size()> layoutButtons = {
-      ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4};
+      ui_->RadioButton1, ui_->RadioButton2, ui_->RadioButton3, ui_->RadioButton4};
   for (std::size_t i = 0; i < layoutButtons.size(); ++i) {
     layoutButtons[i]->setText(QString::fromLatin1(kLayoutButtons[i].caption));
     layoutButtons[i]->setVisible(radioButtons);
     connect(layoutButtons[i], &QRadioButton::toggled, this, &TfFileDialog::RadioButton1Click);
   }
-  dosVariant_ = 1;
+  dos_variant_ = quillane::GeometryMode::Original;
 
-  connect(ui->Button1, &QPushButton::clicked, this, [this] { done(kGoOn); });
-  connect(ui->Button4, &QPushButton::clicked, this, [this] { done(kStop); });
+  connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(kGoOn); });
+  connect(ui_->Button4, &QPushButton::clicked, this, [this] { done(kStop); });
 
   setFixedSize(kPromptClientWidth, radioButtons ? kLayoutPromptClientHeight : kPromptClientHeight);
   ScaleDesignedSizes(*this, DesignScale(*this));
@@ -57,39 +57,39 @@ TfFileDialog::TfFileDialog(QWidget* owner, Question kind)
 TfFileDialog::~TfFileDialog() = default;
 
 void TfFileDialog::SetEdit1(const std::string& text) {
-  ui->Edit1->setText(QString::fromStdString(text));
+  ui_->Edit1->setText(QString::fromStdString(text));
 }
 
 void TfFileDialog::SetLabel1(const std::string& text) {
-  ui->Label1->setText(QString::fromStdString(text));
+  ui_->Label1->setText(QString::fromStdString(text));
 }
 
 bool TfFileDialog::CheckBox1() const {
-  return ui->CheckBox1->isChecked();
+  return ui_->CheckBox1->isChecked();
 }
 
 int TfFileDialog::ShowModal() {
-  modalResult_ = 0;
+  modal_result_ = 0;
   exec();
   // A showing that ended without an answer (the window hidden from outside, the event loop
   // told to end) counts as "stop".
-  if (modalResult_ == 0) FormClose(kStop);
-  return modalResult_;
+  if (modal_result_ == 0) FormClose(kStop);
+  return modal_result_;
 }
 
 void TfFileDialog::done(int result) {
   FormClose(result == kGoOn ? kGoOn : kStop);
-  QDialog::done(modalResult_);
+  QDialog::done(modal_result_);
 }
 
 void TfFileDialog::reject() {
-  done(escapeResult_);
+  done(escape_result_);
 }
 
 void TfFileDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(*this);
-  ui->CheckBox1->setFocus(Qt::OtherFocusReason);
+  ui_->CheckBox1->setFocus(Qt::OtherFocusReason);
 }
 
 void TfFileDialog::closeEvent(QCloseEvent* event) {
@@ -100,30 +100,29 @@ void TfFileDialog::closeEvent(QCloseEvent* event) {
 }
 
 void TfFileDialog::RadioButton1Click() {
-  if (ui->RadioButton1->isChecked()) dosVariant_ = 1;
-  if (ui->RadioButton2->isChecked()) dosVariant_ = 2;
-  if (ui->RadioButton3->isChecked()) dosVariant_ = 3;
-  if (ui->RadioButton4->isChecked()) dosVariant_ = 4;
+  const std::array<QRadioButton*, kLayoutButtons.size()> buttons = {
+      ui_->RadioButton1, ui_->RadioButton2, ui_->RadioButton3, ui_->RadioButton4};
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (buttons[i]->isChecked()) dos_variant_ = kLayoutButtons[i].layout;
+  }
 }
 
 // Runs at the end of every showing: a "stop" answer unticks "Don't ask me again", so a ticked
 // box always remembers a "go on".
 void TfFileDialog::FormClose(int result) {
-  modalResult_ = result;
-  if (result == kStop) ui->CheckBox1->setChecked(false);
+  modal_result_ = result;
+  if (result == kStop) ui_->CheckBox1->setChecked(false);
 }
 
 quillane::Answer TfFileDialog::Ask(const std::string& file_name, const std::string& message) {
   SetEdit1(file_name);
   SetLabel1(message);
   const bool goOn = ShowModal() == kGoOn;
-  return {goOn, CheckBox1(), static_cast<quillane::GeometryMode>(dosVariant_)};
+  return {goOn, CheckBox1(), dos_variant_};
 }
 
 TfFileDialog* PromptWindows::Window(Question question) {
-  TfFileDialog*& window = windows_[question == Question::Crosslink         ? 0
-                                   : question == Question::UnsupportedSize ? 1
-                                                                           : 2];
+  TfFileDialog*& window = windows_[quillane::QuestionSlot(question)];
   if (window == nullptr) window = new TfFileDialog(owner_, question);
   return window;
 }

@@ -40,8 +40,9 @@ class TfFileDialog : public QDialog {
   void SetLabel1(const std::string& text);  // the message line
   int ShowModal();                          // 1 or 2, also left in ModalResult
   bool CheckBox1() const;
-  int ModalResult() const { return modalResult_; }  // 0 while a showing has no answer yet
-  int DosVariant() const { return dosVariant_; }    // 1-4, the layout choice of kind 6
+  int ModalResult() const { return modal_result_; }  // 0 while a showing has no answer yet
+  // The layout choice of kind 6.
+  quillane::GeometryMode DosVariant() const { return dos_variant_; }
 
   // One showing with the texts written first, as the user answered it.
   quillane::Answer Ask(const std::string& file_name, const std::string& message);
@@ -60,11 +61,11 @@ class TfFileDialog : public QDialog {
  private:
   void FormClose(int result);
 
-  std::unique_ptr<Ui::TfFileDialog> ui;
+  std::unique_ptr<Ui::TfFileDialog> ui_;
   quillane::Question kind_;
-  int escapeResult_ = kStop;
-  int modalResult_ = 0;
-  int dosVariant_ = 1;
+  int escape_result_ = kStop;
+  int modal_result_ = 0;
+  quillane::GeometryMode dos_variant_ = quillane::GeometryMode::Original;
 };
 
 // The questions of a listing put to the user with the three prompt windows, one per kind. Each
@@ -79,5 +80,5 @@ class PromptWindows final : public quillane::PromptAnswerer {
 
  private:
   QWidget* owner_;
-  std::array<TfFileDialog*, 3> windows_{};  // crosslink, file size, layout
+  std::array<TfFileDialog*, quillane::kQuestionCount> windows_{};  // by QuestionSlot
 };

@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "ApplicationTitle.h"
+#include "CellGeometry.h"
 #include "CommandLineImage.h"
 #include "DialogLook.h"
 #include "FileBrowser.h"
@@ -21,8 +22,8 @@
 #include "ImageSources.h"
 #include "ListingActions.h"
 #include "ListingDelegate.h"
+#include "ListingListBox.h"
 #include "ListingModel.h"
-#include "ListingView.h"
 #include "MainWindowLayout.h"
 #include "WindowPlacement.h"
 #include "uAbout.h"
@@ -69,12 +70,11 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   lister_ = std::make_unique<quillane::DirectoryLister>(*prompts_, messages_);
 
   listing_ = new ListingModel(this);
-  // The face is chosen from RadioButton1 each time a row is drawn.
-  delegate_ = new ListingDelegate([upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
+  delegate_ = new ListingDelegate(this);
   ui_->ListBox1->setModel(listing_);
   ui_->ListBox1->SetListingDelegate(delegate_);
-  new ListingActions(
-      ui_->ListBox1, listing_, [upper = ui_->RadioButton1] { return upper->isChecked(); }, this);
+  actions_ = new ListingActions(ui_->ListBox1, listing_, this);
+  ShowCharset();
   new ImageDrop(this, [this](const QString& path) { FileListBox1Click(path); });
   connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton1Click();
@@ -126,8 +126,8 @@ TfFileDialog* TfMainForm::fExtBamDialog() {
 }
 
 TfAbout* TfMainForm::About() {
-  if (!fAbout_) fAbout_ = new TfAbout(this);
-  return fAbout_;
+  if (!about_) about_ = new TfAbout(this);
+  return about_;
 }
 
 void TfMainForm::customEvent(QEvent* event) {
@@ -228,13 +228,22 @@ void TfMainForm::Splitter1Moved() {
   ui_->DriveComboBox1->resize(ui_->DirectoryListBox1->width(), ui_->DriveComboBox1->height());
 }
 
+// The character set of the switch, told to the delegate and to copy and save.
+void TfMainForm::ShowCharset() {
+  const quillane::Charset charset = quillane::CharsetOfChoice(ui_->RadioButton1->isChecked());
+  delegate_->SetCharset(charset);
+  actions_->SetCharset(charset);
+}
+
 // Switching only repaints: the rows and their reverse-video bits, the scroll position and the
 // selection stay as they are.
 void TfMainForm::RadioButton1Click() {
+  ShowCharset();
   ui_->ListBox1->RepaintNow();
 }
 
 void TfMainForm::RadioButton2Click() {
+  ShowCharset();
   ui_->ListBox1->RepaintNow();
 }
 

@@ -18,6 +18,7 @@ namespace Ui {
 class TfMainForm;
 }
 class FileBrowser;
+class ListingActions;
 class ListingDelegate;
 class ListingModel;
 class PromptWindows;
@@ -39,9 +40,6 @@ class TfMainForm : public QWidget {
   TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent = nullptr);
   ~TfMainForm() override;
 
-  // The About box that the "About..." command shows (fAbout). Unless one is set, the window
-  // builds its own right after its first frame, which does not need it.
-  void SetAbout(TfAbout* about) { fAbout_ = about; }
   // The command line FormShow looks at, byte for byte; none unless set.
   void SetArguments(const CommandLine& arguments) { arguments_ = arguments; }
   // The dots per inch FormShow sizes the window for; 0 (the default) asks the window's screen.
@@ -60,9 +58,7 @@ class TfMainForm : public QWidget {
   TfFileDialog* fCrosslinkDialog();
   TfFileDialog* fFilesizeDialog();
   TfFileDialog* fExtBamDialog();
-  const CharsetFonts& Fonts() const { return fonts_; }
   ListingModel* Listing() const { return listing_; }
-  ListingDelegate* Delegate() const { return delegate_; }
   // The browser pane, built and started in the current folder on first use, at the latest
   // right after the window's first frame.
   FileBrowser* Browser();
@@ -80,6 +76,7 @@ class TfMainForm : public QWidget {
   int DotsPerInch() const;
   void ListCommandLineImage();
   void ListImage(const std::string& path);
+  void ShowCharset();
 
   std::unique_ptr<Ui::TfMainForm> ui_;
   CharsetFonts fonts_;
@@ -89,8 +86,9 @@ class TfMainForm : public QWidget {
   std::unique_ptr<quillane::DirectoryLister> lister_;
   ListingModel* listing_ = nullptr;
   ListingDelegate* delegate_ = nullptr;
+  ListingActions* actions_ = nullptr;
   FileBrowser* browser_ = nullptr;
-  QPointer<TfAbout> fAbout_;
+  QPointer<TfAbout> about_;
   CommandLine arguments_;
   int dots_per_inch_ = 0;
   bool shown_ = false;

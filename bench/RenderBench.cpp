@@ -13,8 +13,8 @@
 
 #include "CellGeometry.h"
 #include "ListingDelegate.h"
+#include "ListingListBox.h"
 #include "ListingModel.h"
-#include "ListingView.h"
 #include "OffscreenPlatform.h"
 #include "ReverseMap.h"
 
@@ -45,7 +45,7 @@ constexpr int kRows = 60;
 // gets.
 struct Listing {
   ListingModel model;
-  ListingDelegate delegate{[] { return true; }};
+  ListingDelegate delegate;  // Upper/Graphics
   ListingListBox list;
 
   Listing() {

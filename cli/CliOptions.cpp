@@ -32,12 +32,12 @@ constexpr std::array<std::pair<std::string_view, ColorChoice>, 3> kColors{{
     {"never", ColorChoice::Never},
 }};
 
-constexpr std::array<std::pair<std::string_view, int>, 5> kLayouts{{
-    {"original", 1},
-    {"speeddos", 2},
-    {"dolphindos", 3},
-    {"prologicdos", 4},
-    {"cancel", 0},
+constexpr std::array<std::pair<std::string_view, GeometryMode>, 5> kLayouts{{
+    {"original", GeometryMode::Original},
+    {"speeddos", GeometryMode::SpeedDOS},
+    {"dolphindos", GeometryMode::DolphinDOS},
+    {"prologicdos", GeometryMode::PrologicDOS},
+    {"cancel", GeometryMode::NotListable},
 }};
 
 constexpr std::array<std::pair<std::string_view, CrosslinkAnswer>, 3> kCrosslinks{{
@@ -206,7 +206,7 @@ std::string_view CrosslinkAnswerWord(CrosslinkAnswer answer) {
   return WordOf(kCrosslinks, answer);
 }
 
-std::string_view LayoutWord(int layout) {
+std::string_view LayoutWord(GeometryMode layout) {
   return WordOf(kLayouts, layout);
 }
 

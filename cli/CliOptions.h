@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "GeometryMode.h"
 #include "UnicodeCharset.h"
 
 namespace quillane::cli {
@@ -21,7 +22,8 @@ struct CliOptions {
   Charset charset = Charset::UpperGraphics;
   ColorChoice color = ColorChoice::Auto;
   OutputForm form = OutputForm::Text;
-  int layout = 0;  // 1-4: the extended-BAM question answered with this layout; 0: Cancel
+  // The extended-BAM question answered with this layout; NotListable: Cancel.
+  GeometryMode layout = GeometryMode::NotListable;
   CrosslinkAnswer crosslinks = CrosslinkAnswer::ListOnce;
   std::string png;         // --png: the picture file to write instead of the text
   int scale = 2;           // --scale: 1-8, cells of 8 x scale pixels
@@ -41,7 +43,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The option words of the answers, as the prompts' reports give them.
 std::string_view CrosslinkAnswerWord(CrosslinkAnswer answer);
-std::string_view LayoutWord(int layout);
+std::string_view LayoutWord(GeometryMode layout);
 
 // The synopsis, and the full --help text.
 extern const char* const kUsage;

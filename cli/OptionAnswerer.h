@@ -44,10 +44,10 @@ class OptionAnswerer final : public PromptAnswerer {
       case Question::Layout:
         break;
     }
-    // A layout is chosen once for the whole run; 0 answers Cancel.
+    // A layout is chosen once for the whole run; NotListable answers Cancel.
     const std::string_view word = LayoutWord(options_.layout);
-    if (options_.layout < 1 || options_.layout > 4) return {{false, false}, word};
-    return {{true, true, static_cast<GeometryMode>(options_.layout)}, word};
+    if (options_.layout == GeometryMode::NotListable) return {{false, false}, word};
+    return {{true, true, options_.layout}, word};
   }
 
   const CliOptions& options_;

@@ -13,8 +13,8 @@ namespace quillane::cli {
 // appends them, then draws them with the picture renderer and writes the file.
 //
 //   PngListing picture;
-//   if (lister.ListImage(image, picture) == ListOutcome::Listed &&
-//       !picture.WritePicture(options, image, &error)) ...
+//   if (lister.ListImage(path, picture) == ListOutcome::Listed &&
+//       !picture.WritePicture(options, path, &error)) ...
 class PngListing final : public ListingList {
  public:
   void Append(const ListingRow& row) override;

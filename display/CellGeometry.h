@@ -4,13 +4,13 @@
 
 #include "CellLook.h"
 #include "FontFiles.h"
+#include "ScreenLine.h"
 
 namespace quillane {
 
-// A listing row is a row of square character cells whose side is the list's item height:
-// 8 pixels below 120 dots per inch, 16 from there on.
-inline constexpr int kSmallCell = 8;
-inline constexpr int kLargeCell = 16;
+// A listing row is a row of square character cells whose side is the list's item height: the
+// window chooses it from the screen's dots per inch (FormSizes.h); this is the side before then.
+inline constexpr int kSmallCell = kGlyphSide;
 
 // Cell `column` of an item whose rectangle is `item`: `side` pixels wide from
 // item.left() + column * side, as tall as the item. The last cell of a row may reach past the

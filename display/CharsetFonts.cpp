@@ -31,7 +31,7 @@ void CharsetFonts::PlatformCalls::ShowMessage(std::string_view text) {
 }
 
 void CharsetFonts::Install(const QString& programFolder) {
-  lowerPath_ = quillane::FontFilePath(programFolder, quillane::Charset::UpperLower);
-  upperPath_ = quillane::FontFilePath(programFolder, quillane::Charset::UpperGraphics);
-  sequence_.Install(lowerPath_.toStdString(), upperPath_.toStdString());
+  sequence_.Install(
+      quillane::FontFilePath(programFolder, quillane::Charset::UpperLower).toStdString(),
+      quillane::FontFilePath(programFolder, quillane::Charset::UpperGraphics).toStdString());
 }

@@ -22,8 +22,6 @@ class CharsetFonts {
   // Runs at most once.
   void Remove() { sequence_.Remove(); }
 
-  const QString& FontLowerPath() const { return lowerPath_; }
-  const QString& FontUpperPath() const { return upperPath_; }
   FontState FontLowerState() const { return sequence_.LowerState(); }
   FontState FontUpperState() const { return sequence_.UpperState(); }
   bool Failed() const { return sequence_.Failed(); }
@@ -49,6 +47,4 @@ class CharsetFonts {
 
   PlatformCalls calls_;
   FontSequence sequence_;
-  QString lowerPath_;
-  QString upperPath_;
 };

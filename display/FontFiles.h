@@ -23,7 +23,8 @@ inline constexpr char16_t kGlyphBase = 0xE000;
 // glyph with its baseline at the cell's bottom edge, which is cell top + QFontMetrics::ascent().
 QFont CharsetCellFont(Charset charset, int cellSize);
 
-inline QChar GlyphOfByte(std::uint8_t b) {
+// The character at which both faces hold the glyph of listing byte b.
+inline QChar FontCharOfByte(std::uint8_t b) {
   return QChar(static_cast<char16_t>(kGlyphBase + b));
 }
 

@@ -6,7 +6,6 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QWidget>
-#include <utility>
 
 #include "CellGeometry.h"
 #include "ListingColours.h"
@@ -14,9 +13,8 @@
 
 using quillane::CellLook;
 
-ListingDelegate::ListingDelegate(std::function<bool()> upper_chosen, QObject* parent)
+ListingDelegate::ListingDelegate(QObject* parent)
     : QStyledItemDelegate(parent),
-      upper_chosen_(std::move(upper_chosen)),
       side_(quillane::kSmallCell),
       background_(QColor::fromRgb(quillane::kListingBackground)),
       foreground_(QColor::fromRgb(quillane::kListingForeground)),
@@ -47,9 +45,8 @@ void ListingDelegate::SetBaseFont(const QFont& font) {
   base_font_ = font;
   // The faces take little from the list's font; when they come out the same, the prepared
   // glyphs stay.
-  for (const quillane::Charset charset :
-       {quillane::Charset::UpperLower, quillane::Charset::UpperGraphics}) {
-    if (quillane::CharsetCellFont(charset, side_).resolve(font) != FaceOf(charset).font) {
+  for (const quillane::CharsetFont& face : quillane::kCharsetFonts) {
+    if (quillane::CharsetCellFont(face.charset, side_).resolve(font) != FaceOf(face.charset).font) {
       RefreshFonts();
       return;
     }
@@ -60,10 +57,9 @@ void ListingDelegate::RefreshFonts() {
   // The character-set face one cell high in crisp single pixels (no antialiasing, no hinting
   // that could move a pixel, no glyphs borrowed from other fonts); the rest from the list's
   // own font. The glyphs are looked up again before the face is next drawn.
-  for (const quillane::Charset charset :
-       {quillane::Charset::UpperLower, quillane::Charset::UpperGraphics}) {
-    Face& face = faces_[FaceIndex(charset)];
-    face.font = quillane::CharsetCellFont(charset, side_).resolve(base_font_);
+  for (const quillane::CharsetFont& charset_font : quillane::kCharsetFonts) {
+    Face& face = faces_[quillane::CharsetIndex(charset_font.charset)];
+    face.font = quillane::CharsetCellFont(charset_font.charset, side_).resolve(base_font_);
     face.prepared = false;
   }
 }
@@ -79,7 +75,7 @@ void ListingDelegate::Prepare(Face& face) {
   const QRawFont raw = QRawFont::fromFont(face.font);
   QString codes(256, QChar());
   for (int byte = 0; byte < 256; ++byte) {
-    codes[byte] = quillane::GlyphOfByte(static_cast<std::uint8_t>(byte));
+    codes[byte] = quillane::FontCharOfByte(static_cast<std::uint8_t>(byte));
   }
   const QList<quint32> indexes = raw.glyphIndexesForString(codes);
   const QList<QPointF> baseline{QPointF(0, raw.ascent())};
@@ -95,12 +91,10 @@ void ListingDelegate::Prepare(Face& face) {
 void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
   const QRect item = option.rect;
-  // Both share the model's bytes; nothing is copied.
-  const QByteArray text = index.data(ListingModel::RowBytesRole).toByteArray();
-  const QByteArray reverse = index.data(ListingModel::ReverseBitsRole).toByteArray();
-  const quillane::ReverseMap::Row& bits = ListingModel::BitsOf(reverse);
-  const int length = static_cast<int>(text.size());
-  Face& face = faces_[FaceIndex(quillane::CharsetOfChoice(upper_chosen_ && upper_chosen_()))];
+  // The row's bytes stay the model's; nothing is copied.
+  const quillane::ListingRow row = ListingModel::RowAt(index);
+  const int length = static_cast<int>(row.text.size());
+  Face& face = faces_[quillane::CharsetIndex(charset_)];
   Prepare(face);  // once after a font change, unless PrepareFaces came first
 
   painter->save();
@@ -112,12 +106,12 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   const int cells = quillane::CellCount(item.width(), side_);
   for (int column = 0; column < cells; ++column) {
     const QRect cell = quillane::CellRect(item, side_, column);
-    const CellLook look =
-        quillane::LookOfCell(column, length, quillane::ReverseMap::IsReversed(bits, column));
+    const CellLook look = quillane::LookOfCell(column, length, row.IsReversed(column));
     painter->fillRect(cell, look == CellLook::kReversed ? foreground_ : background_);
     if (look == CellLook::kBlank) continue;
     painter->setPen(look == CellLook::kReversed ? background_pen_ : foreground_pen_);
-    painter->drawGlyphRun(cell.topLeft(), face.glyphs[static_cast<unsigned char>(text[column])]);
+    painter->drawGlyphRun(cell.topLeft(),
+                          face.glyphs[static_cast<unsigned char>(row.text[column])]);
   }
   if (option.state & QStyle::State_HasFocus) DrawFocusFrame(painter, option);
   painter->restore();

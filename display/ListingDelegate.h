@@ -5,25 +5,25 @@
 #include <QPen>
 #include <QStyledItemDelegate>
 #include <array>
-#include <functional>
 
 #include "FontFiles.h"
 
 // Draws one listing row as a row of square character cells, light blue on blue, swapped where
 // the row's reverse-video bits say so, each cell's byte drawn as the glyph of the chosen
 // character-set face. Selection shows nothing; the focused row gets a dotted frame. The row's
-// bytes and bits come from the model (ListingModel::RowBytesRole and ReverseBitsRole).
+// bytes and bits come from the model (ListingModel::RowAt).
 //
-//   ListingDelegate delegate([radio] { return radio->isChecked(); });
-//   list->SetListingDelegate(&delegate);  // ListingListBox hands over cell size and font
-//
-// `upper_chosen` tells, each time a row is drawn, whether "Upper/Graphics" (RadioButton1) is
-// the character-set choice; it is asked anew for every row.
+//   ListingDelegate delegate;                   // Upper/Graphics, as a C64 starts
+//   list->SetListingDelegate(&delegate);        // ListingListBox hands over cell size and font
+//   delegate.SetCharset(Charset::UpperLower);   // when the switch changes; then repaint
 class ListingDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  explicit ListingDelegate(std::function<bool()> upper_chosen, QObject* parent = nullptr);
+  explicit ListingDelegate(QObject* parent = nullptr);
+
+  // The character set the rows are drawn in from the next painting on.
+  void SetCharset(quillane::Charset charset) { charset_ = charset; }
 
   // The cell side in pixels (the list's ItemHeight, 8 or 16); rebuilds the fonts.
   void SetCellSize(int side);
@@ -43,9 +43,6 @@ class ListingDelegate : public QStyledItemDelegate {
   // for a caller with time to spare, such as a window after its first frame.
   void PrepareFaces();
 
-  // The two faces as drawn at the current cell size, for tests and callers that measure.
-  const QFont& FaceFont(quillane::Charset charset) const { return FaceOf(charset).font; }
-
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -60,16 +57,15 @@ class ListingDelegate : public QStyledItemDelegate {
   };
 
   static void Prepare(Face& face);
-  static int FaceIndex(quillane::Charset charset) {
-    return charset == quillane::Charset::UpperGraphics ? 1 : 0;
+  const Face& FaceOf(quillane::Charset charset) const {
+    return faces_[quillane::CharsetIndex(charset)];
   }
-  const Face& FaceOf(quillane::Charset charset) const { return faces_[FaceIndex(charset)]; }
   void DrawFocusFrame(QPainter* painter, const QStyleOptionViewItem& option) const;
 
-  std::function<bool()> upper_chosen_;
+  quillane::Charset charset_ = quillane::Charset::UpperGraphics;
   int side_;
   QFont base_font_;
-  mutable std::array<Face, 2> faces_;  // [0] Vexa-Dir-Lower, [1] Vexa-Dir-Upper
+  mutable std::array<Face, quillane::kCharsetFonts.size()> faces_;  // in kCharsetFonts order
   QColor background_;
   QColor foreground_;
   QPen background_pen_;

@@ -1,19 +1,11 @@
 #include "ListingModel.h"
 
-const quillane::ReverseMap::Row& ListingModel::BitsOf(const QByteArray& reverse) {
-  static constexpr quillane::ReverseMap::Row kNone{};
-  if (reverse.size() != static_cast<qsizetype>(kNone.size())) return kNone;
-  return *reinterpret_cast<const quillane::ReverseMap::Row*>(reverse.constData());
-}
-
 ListingModel::ListingModel(QObject* parent) : QAbstractListModel(parent) {}
 
 void ListingModel::Append(const quillane::ListingRow& row) {
   const int at = static_cast<int>(rows_.size());
   beginInsertRows(QModelIndex(), at, at);
-  rows_.append({QByteArray(row.text.data(), static_cast<qsizetype>(row.text.size())),
-                QByteArray(reinterpret_cast<const char*>(row.reverse.data()),
-                           static_cast<qsizetype>(row.reverse.size()))});
+  rows_.append({QByteArray(row.text.data(), static_cast<qsizetype>(row.text.size())), row.reverse});
   endInsertRows();
 }
 
@@ -28,14 +20,15 @@ void ListingModel::Clear() {
   endResetModel();
 }
 
-QByteArray ListingModel::RowBytes(int row) const {
+quillane::ListingRow ListingModel::Row(int row) const {
   if (row < 0 || row >= rows_.size()) return {};
-  return rows_[row].text;
+  const StoredRow& stored = rows_[row];
+  return {{stored.text.constData(), static_cast<std::size_t>(stored.text.size())}, stored.reverse};
 }
 
-bool ListingModel::IsReversed(int row, int column) const {
-  if (row < 0 || row >= rows_.size()) return false;
-  return quillane::ReverseMap::IsReversed(BitsOf(rows_[row].reverse), column);
+quillane::ListingRow ListingModel::RowAt(const QModelIndex& index) {
+  const auto* model = qobject_cast<const ListingModel*>(index.model());
+  return model != nullptr ? model->Row(index.row()) : quillane::ListingRow{};
 }
 
 int ListingModel::rowCount(const QModelIndex& parent) const {
@@ -44,12 +37,9 @@ int ListingModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ListingModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_.size()) return {};
-  const Row& row = rows_[index.row()];
-  if (role == RowBytesRole) return row.text;
-  if (role == ReverseBitsRole) return row.reverse;
   if (role == Qt::DisplayRole) {
-    // For accessibility and debugging only; the delegate draws from the bytes.
-    return QString::fromLatin1(row.text);
+    // For accessibility and debugging only; the delegate draws from the row's bytes.
+    return QString::fromLatin1(rows_[index.row()].text);
   }
   return {};
 }

@@ -14,18 +14,18 @@ QStringList QtFontPlatform::InstalledFaces() const {
 
 int QtFontPlatform::AddFont(const QString& path) {
   // A path registered twice stays registered once; one RemoveFont undoes it.
-  if (fontIds_.contains(path)) return 1;
+  if (font_ids_.contains(path)) return 1;
   const int id = QFontDatabase::addApplicationFont(path);
   if (id < 0) return 0;
-  fontIds_.insert(path, id);
+  font_ids_.insert(path, id);
   return 1;
 }
 
 void QtFontPlatform::RemoveFont(const QString& path) {
-  const auto found = fontIds_.constFind(path);
-  if (found == fontIds_.constEnd()) return;
+  const auto found = font_ids_.constFind(path);
+  if (found == font_ids_.constEnd()) return;
   QFontDatabase::removeApplicationFont(found.value());
-  fontIds_.erase(found);
+  font_ids_.erase(found);
 }
 
 void QtFontPlatform::BroadcastFontChange() {

@@ -16,5 +16,5 @@ class QtFontPlatform : public FontPlatform {
   void RequestQuit() override;
 
  private:
-  QHash<QString, int> fontIds_;  // application-font id of each registered path
+  QHash<QString, int> font_ids_;  // application-font id of each registered path
 };

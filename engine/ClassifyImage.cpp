@@ -1,5 +1,6 @@
 #include "ClassifyImage.h"
 
+#include <array>
 #include <bit>
 
 #include "BamSector.h"
@@ -25,12 +26,11 @@ bool ExtendedBamPlausible(DiskImage& image, std::int64_t offset) {
   int count_sum = 0;
   int bit_sum = 0;
   for (int entry = 0; entry < 5; ++entry) {
-    count_sum += image.ReadByte();
-    const int b1 = image.ReadByte();
-    const int b2 = image.ReadByte();
-    const int b3 = image.ReadByte();
-    const auto bitmap = static_cast<std::uint32_t>(b1 + 256 * b2 + 65536 * b3) & 0xFFFFFFu;
-    bit_sum += std::popcount(bitmap);
+    std::array<std::uint8_t, 4> bytes{};  // the free count, then the bitmap, low byte first
+    // An entry that cannot be read whole tells nothing about the layout.
+    if (image.ReadBytes(bytes) != bytes.size()) return false;
+    count_sum += bytes[0];
+    bit_sum += std::popcount(static_cast<std::uint32_t>(bytes[1] | bytes[2] << 8 | bytes[3] << 16));
     if (count_sum != bit_sum) return false;
   }
   return bit_sum != 0;

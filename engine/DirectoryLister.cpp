@@ -30,7 +30,7 @@ constexpr int kMaxDirectorySectors = 36;
 
 // The header row wraps at the C64's 40-column screen line; the bits of the second line are the
 // second half of the row's ten bytes.
-constexpr std::size_t kScreenWidth = 40;
+constexpr std::size_t kScreenWidth = kScreenColumns;
 constexpr std::size_t kScreenLineBytes = kScreenWidth / 8;
 
 // The header row, or two when LIST's output of it is wider than a screen line: what passes
@@ -97,7 +97,10 @@ std::string TooManyFilesMessage(const std::string& file_name) {
 
 void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_name,
                                     GeometryMode mode, ListingList& list) {
-  const int free_blocks = CountBlocksFree(image, mode);
+  // Nothing is listed from an image whose BAM cannot be read; ListImage tells it unreadable.
+  const std::optional<int> counted = CountBlocksFree(image, mode);
+  if (!counted) return;
+  const int free_blocks = *counted;
   AppendHeader(image, mode, list);
 
   // The chain from track 18 sector 1; it ends at a link to track 0, at a link that leads

@@ -25,14 +25,13 @@ namespace quillane {
 // A read at or past the end (or before the start) gives -1. So does every read once the file
 // has failed: an error of the operating system, or the file ending before the size it had when
 // it was opened (another program rewrote it). Failed() tells the two apart from the end.
+namespace test {
+struct DiskImageReads;
+}
+
 class DiskImage {
  public:
-  // How bytes are fetched from the open file, with ReadFileAt's contract.
-  using ReadAt = std::int64_t (*)(FileHandle file, void* buffer, std::size_t count,
-                                  std::int64_t offset, int* error);
-
   DiskImage() = default;
-  explicit DiskImage(ReadAt read_at) : read_at_(read_at) {}
   ~DiskImage();
   DiskImage(DiskImage&& other) noexcept;
   DiskImage& operator=(DiskImage&& other) noexcept;
@@ -44,7 +43,7 @@ class DiskImage {
   // never blocks, not even on a FIFO.
   bool Open(const std::string& path, std::string* reason = nullptr);
 
-  // An image over bytes held in memory (tests, fuzzing).
+  // An image over bytes held in memory: an image read out of an archive, or built by a test.
   static DiskImage FromBytes(std::vector<std::uint8_t> bytes);
 
   void Close();
@@ -52,7 +51,6 @@ class DiskImage {
 
   void SeekTo(std::int64_t offset) { position_ = offset; }
   void SeekBy(std::int64_t count) { position_ += count; }
-  std::int64_t Position() const { return position_; }
 
   // The byte at the position (0-255), advancing the position; -1 at or past the end (and
   // before the start), leaving the position where it is.
@@ -115,6 +113,12 @@ class DiskImage {
   std::string FailureReason() const;
 
  private:
+  // The tests' stand-in for the operating system's reads (tests/support/DiskImageReads.h).
+  friend struct test::DiskImageReads;
+  // How bytes are fetched from the open file, with ReadFileAt's contract.
+  using ReadAt = std::int64_t (*)(FileHandle file, void* buffer, std::size_t count,
+                                  std::int64_t offset, int* error);
+
   static constexpr std::int64_t kSectorSize = 256;
   static constexpr std::int64_t kBlockSize = 2 * 19 * kSectorSize;  // tracks 18 and 19
 

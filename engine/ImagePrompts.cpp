@@ -3,25 +3,9 @@
 #include <array>
 
 namespace quillane {
-namespace {
-
-std::size_t SlotOf(Question question) {
-  switch (question) {
-    case Question::Crosslink:
-      return 0;
-    case Question::UnsupportedSize:
-      return 1;
-    case Question::Layout:
-      break;
-  }
-  return 2;
-}
-
-}  // namespace
-
 const ImagePrompts::Memory& ImagePrompts::Ask(Question question, const std::string& file_name,
                                               const std::string& message) {
-  Memory& memory = memory_[SlotOf(question)];
+  Memory& memory = memory_[QuestionSlot(question)];
   if (!memory.silenced) {
     memory.answer = answerer_.Ask(question, file_name, message);
     memory.silenced = memory.answer.go_on && memory.answer.dont_ask_again;

@@ -40,7 +40,7 @@ class ImagePrompts {
   const Memory& Ask(Question question, const std::string& file_name, const std::string& message);
 
   PromptAnswerer& answerer_;
-  std::array<Memory, 3> memory_;  // crosslink, unsupported size, layout
+  std::array<Memory, kQuestionCount> memory_;  // by QuestionSlot
 };
 
 // "Directoryentry $16600 is crosslinked to a previous directoryentry!" for offset 0x16600.

@@ -108,7 +108,9 @@ std::size_t ComposeLongBlockCount(int blocks, char* out) {
   return static_cast<std::size_t>(digits + 2);
 }
 
-inline std::size_t PutBlockCount(int blocks, char* out) {
+}  // namespace
+
+std::size_t ComposeBlockCount(int blocks, char* out) {
   // The common files, below 1000, from the table; the others by the full way.
   if (blocks >= static_cast<int>(kShortCounts.size())) return ComposeLongBlockCount(blocks, out);
   std::memcpy(out, kShortCounts[static_cast<std::size_t>(blocks)].data(), 4);
@@ -116,13 +118,13 @@ inline std::size_t PutBlockCount(int blocks, char* out) {
   return 5;
 }
 
-inline std::size_t PutFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
+std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
   const TypeText& text = TypeTextOf(type, geos_type);
   std::memcpy(out, text.bytes.data(), text.bytes.size());
   return text.length;
 }
 
-inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
+std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
   // Most names are printable bytes padded with 0xA0: LIST prints what ComposeQuotedName makes of
   // them as it is, the quotes, the name, the padding behind the closing quote as blanks. The 16
   // bytes are tested and copied all at once.
@@ -139,32 +141,12 @@ inline std::size_t PutPlainName(const std::uint8_t* name, char* out) {
   return 18;
 }
 
-inline std::size_t PutTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
-                                     std::size_t* type_start) {
+std::size_t ComposeTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
+                                  std::size_t* type_start) {
   // An unclosed file's "*" takes the place of the separating blank.
   out[0] = static_cast<char>(kSpace);
   *type_start = (type & 0x80) != 0 ? 1 : 0;
-  return *type_start + PutFileType(type, geos_type, out + *type_start);
-}
-
-}  // namespace
-
-// The pieces are written by the helpers above, inline in the quick row below.
-std::size_t ComposeBlockCount(int blocks, char* out) {
-  return PutBlockCount(blocks, out);
-}
-
-std::size_t ComposeFileType(std::uint8_t type, std::uint8_t geos_type, char* out) {
-  return PutFileType(type, geos_type, out);
-}
-
-std::size_t ComposePlainName(const std::uint8_t* name, char* out) {
-  return PutPlainName(name, out);
-}
-
-std::size_t ComposeTypeBehindName(std::uint8_t type, std::uint8_t geos_type, char* out,
-                                  std::size_t* type_start) {
-  return PutTypeBehindName(type, geos_type, out, type_start);
+  return *type_start + ComposeFileType(type, geos_type, out + *type_start);
 }
 
 HeaderFacts ReadHeaderFacts(DiskImage& image, GeometryMode mode) {
@@ -246,12 +228,12 @@ bool ComposeQuotedName(std::span<const std::uint8_t, 16> name, LineBuffer& text)
 
 std::size_t ComposePlainEntryRow(const std::uint8_t* entry, char* out, std::size_t* type_start) {
   const std::size_t blocks_length =
-      PutBlockCount(entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1], out);
-  const std::size_t name_length = PutPlainName(entry + kEntryName, out + blocks_length);
+      ComposeBlockCount(entry[kEntryBlocks] + 256 * entry[kEntryBlocks + 1], out);
+  const std::size_t name_length = ComposePlainName(entry + kEntryName, out + blocks_length);
   if (name_length == 0) return 0;
   const std::size_t length = blocks_length + name_length;
   const std::size_t type_length =
-      PutTypeBehindName(entry[kEntryType], entry[kEntryGeosType], out + length, type_start);
+      ComposeTypeBehindName(entry[kEntryType], entry[kEntryGeosType], out + length, type_start);
   *type_start += length;
   return length + type_length;
 }

@@ -6,13 +6,14 @@
 #include <cstdint>
 
 #include "ControlBytes.h"
+#include "ScreenLine.h"
 #include "Utokens.h"
 
 namespace quillane {
 namespace {
 
-// LIST puts a line on two 40-column screen lines at the most.
-constexpr int kWidth = 80;
+// LIST puts a line on two screen lines at the most.
+constexpr int kWidth = kLineColumns;
 static_assert(LineBuffer::kCapacity >= kWidth);
 constexpr int kLastColumn = ReverseMap::kColumns - 1;
 

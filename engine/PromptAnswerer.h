@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,21 @@ enum class Question : int {
   UnsupportedSize = 4,  // the file's size is none of the accepted ones
   Layout = 6,           // a 40-track image whose extended BAM was not recognised
 };
+
+// Where a question stands in every table kept per question (a session's answers, the prompt
+// windows): crosslink, unsupported size, layout.
+inline constexpr std::size_t kQuestionCount = 3;
+constexpr std::size_t QuestionSlot(Question question) {
+  switch (question) {
+    case Question::Crosslink:
+      return 0;
+    case Question::UnsupportedSize:
+      return 1;
+    case Question::Layout:
+      break;
+  }
+  return 2;
+}
 
 // The message line of a question whose message does not depend on the image; empty for the
 // crosslink question, whose message names the sector.

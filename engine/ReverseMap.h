@@ -4,13 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ScreenLine.h"
+
 namespace quillane {
 
 // Which cells of a listing row are drawn in reverse video. A row has 80 columns (two C64 screen
 // lines); column c is bit c % 8 of byte c / 8, bit 0 the lowest column of its byte. Columns
 // beyond 79 are never reversed.
 struct ReverseMap {
-  static constexpr int kColumns = 80;
+  static constexpr int kColumns = kLineColumns;
   static constexpr int kRowBytes = 10;
   using Row = std::array<std::uint8_t, kRowBytes>;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "Charset.h"
@@ -19,8 +20,13 @@ inline constexpr std::array<CharsetFont, 2> kCharsetFonts = {{
     {Charset::UpperLower, "Vexa-Dir-Lower", "Vexa-Lower.fon"},
 }};
 
+// Where `charset` stands in kCharsetFonts, and in every table kept in the same order.
+constexpr std::size_t CharsetIndex(Charset charset) {
+  return charset == Charset::UpperGraphics ? 0 : 1;
+}
+
 constexpr const CharsetFont& CharsetFontOf(Charset charset) {
-  return kCharsetFonts[charset == Charset::UpperGraphics ? 0 : 1];
+  return kCharsetFonts[CharsetIndex(charset)];
 }
 
 }  // namespace quillane

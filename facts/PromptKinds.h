@@ -31,10 +31,11 @@ inline constexpr std::array<PromptKind, 3> kPromptKinds = {{
 }};
 
 constexpr const PromptKind& PromptKindOf(quillane::Question question) {
-  return kPromptKinds[question == quillane::Question::Crosslink         ? 0
-                      : question == quillane::Question::UnsupportedSize ? 1
-                                                                        : 2];
+  return kPromptKinds[quillane::QuestionSlot(question)];
 }
+static_assert(kPromptKinds.size() == quillane::kQuestionCount);
+static_assert(kPromptKinds[quillane::QuestionSlot(quillane::Question::Layout)].question ==
+              quillane::Question::Layout);
 
 // The form: three full-width bands, top to bottom; places are relative to their band.
 inline constexpr int kPromptClientWidth = 391;
@@ -55,16 +56,17 @@ inline constexpr int kPromptHiddenButtonX[] = {112, 208};
 inline constexpr char kPromptDontAskCaption[] = "Don't ask me again during this session";
 
 // The layout choice of kind 6: RadioButton1 to RadioButton4 in the middle band, 17 pixels high,
-// each numbered as the layout (GeometryMode) it chooses.
+// in the order of the layouts they choose.
 struct LayoutButton {
   const char* caption;
   int y;
+  quillane::GeometryMode layout;
 };
 inline constexpr int kLayoutButtonX = 16;
 inline constexpr int kLayoutButtonHeight = 17;
 inline constexpr std::array<LayoutButton, 4> kLayoutButtons = {{
-    {"Original", 28},
-    {"SpeedDOS", 44},
-    {"DolphinDOS", 60},
-    {"PrologicDOS", 76},
+    {"Original", 28, quillane::GeometryMode::Original},
+    {"SpeedDOS", 44, quillane::GeometryMode::SpeedDOS},
+    {"DolphinDOS", 60, quillane::GeometryMode::DolphinDOS},
+    {"PrologicDOS", 76, quillane::GeometryMode::PrologicDOS},
 }};

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ReverseMap.h"
+
 namespace quillane {
 
 // Only the first 80 columns (two 40-column C64 screen lines) carry reverse-video bits.
-inline constexpr int kReverseColumns = 80;
+inline constexpr int kReverseColumns = ReverseMap::kColumns;
 
 // What one cell of a listing row shows.
 enum class CellLook {

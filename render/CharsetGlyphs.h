@@ -5,12 +5,12 @@
 
 #include "Charset.h"
 #include "ScreenCode.h"
+#include "ScreenLine.h"
 
 namespace quillane::render {
 
 // One character as eight pixel rows, top row first, bit 7 the leftmost pixel.
-using GlyphRows = std::array<std::uint8_t, 8>;
-inline constexpr int kGlyphSide = 8;
+using GlyphRows = std::array<std::uint8_t, kGlyphSide>;
 
 // The 128 screen characters of a character set, indexed by screen code. The tables are
 // generated at build time from the same glyph sources as the font files (display/fonts).
@@ -19,7 +19,7 @@ const ScreenGlyphs& ScreenGlyphsOf(Charset charset);
 
 // The glyph that shows listing byte b: its screen character, inverted where the C64 shows the
 // byte reversed (a control byte kept inside quotes).
-inline GlyphRows GlyphOfByte(Charset charset, std::uint8_t b) {
+inline GlyphRows GlyphRowsOfByte(Charset charset, std::uint8_t b) {
   const ScreenCell cell = kScreenCellOfByte[b];
   GlyphRows rows = ScreenGlyphsOf(charset)[cell.code];
   if (cell.reversed) {

@@ -27,7 +27,7 @@ RgbImage RenderListing(std::span<const ListingRow> rows, Charset charset, int sc
   RgbImage picture;
   if (scale < kMinScale || scale > kMaxScale || rows.empty()) return picture;
   if (columns <= 0) columns = PictureColumns(rows);
-  const int side = render::kGlyphSide * scale;
+  const int side = kGlyphSide * scale;
   picture.width = columns * side;
   picture.height = static_cast<int>(rows.size()) * side;
   picture.pixels.resize(static_cast<std::size_t>(picture.width) *
@@ -45,7 +45,7 @@ RgbImage RenderListing(std::span<const ListingRow> rows, Charset charset, int sc
       const render::GlyphRows glyph =
           look == CellLook::kBlank
               ? render::GlyphRows{}
-              : render::GlyphOfByte(charset, static_cast<std::uint8_t>(row.text[c]));
+              : render::GlyphRowsOfByte(charset, static_cast<std::uint8_t>(row.text[c]));
       for (int y = 0; y < side; ++y) {
         const unsigned bits = glyph[static_cast<std::size_t>(y / scale)];
         std::uint8_t* at = cell_top + static_cast<std::size_t>(y) * stride;

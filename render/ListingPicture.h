@@ -45,9 +45,6 @@ struct RgbImage {
 inline constexpr int kMinScale = 1;
 inline constexpr int kMaxScale = 8;
 
-// A C64 screen line is 40 columns.
-inline constexpr int kScreenColumns = 40;
-
 // How many columns a picture of `rows` shows: a screen line, or the longest row when wider.
 int PictureColumns(std::span<const ListingRow> rows);
 

@@ -397,8 +397,8 @@ void TfMainForm::ShowMessage(const std::string& text) {
 LRESULT CALLBACK TfMainForm::MainWindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   auto* self = reinterpret_cast<TfMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_SYSCOMMAND && (w & kSystemCommandMask) == kAboutCommandId &&
-      self->fAbout_ != nullptr) {
-    self->fAbout_->ShowModal();
+      self->about_ != nullptr) {
+    self->about_->ShowModal();
   }
   return CallWindowProcW(self->OldWindowProc, window, message, w, l);
 }

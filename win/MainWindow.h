@@ -31,7 +31,7 @@ class TfMainForm final : public quillane::MessageBox {
   TfMainForm& operator=(const TfMainForm&) = delete;
 
   HWND Handle() const { return window_; }
-  void SetAbout(TfAbout* about) { fAbout_ = about; }
+  void SetAbout(TfAbout* about) { about_ = about; }
   // The dots per inch FormShow sizes the window for; 0 (the default) asks the window's screen.
   void SetDotsPerInch(int dots_per_inch) { dots_per_inch_ = dots_per_inch; }
   const FontSequence& Fonts() const { return fonts_; }
@@ -72,7 +72,7 @@ class TfMainForm final : public quillane::MessageBox {
   std::unique_ptr<quillane::DirectoryLister> lister_;
   ListingRows rows_;
   ListingPainter painter_;
-  TfAbout* fAbout_ = nullptr;
+  TfAbout* about_ = nullptr;
   std::vector<std::string> arguments_;
   std::wstring folder_;
   std::vector<std::wstring> folder_items_;  // the full path of each folder-tree item

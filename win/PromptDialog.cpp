@@ -64,7 +64,7 @@ void TfFileDialog::Build() {
     ShowWindow(GetDlgItem(window_, kLayoutButtonIds[i]), look.layout_buttons ? SW_SHOW : SW_HIDE);
   }
   CheckRadioButton(window_, IDC_PROMPT_RADIOBUTTON1, IDC_PROMPT_RADIOBUTTON4,
-                   kLayoutButtonIds[dos_variant_ - 1]);
+                   kLayoutButtonIds[quillane::ModeNumber(dos_variant_) - 1]);
 
   SIZE outer = OuterSizeForClient(window_, Scaled(kPromptClientWidth, dpi),
                                   Scaled(kPromptClientHeight, dpi));
@@ -111,7 +111,9 @@ void TfFileDialog::FormClose(int result) {
 
 void TfFileDialog::RadioButton1Click() {
   for (int i = 0; i < 4; ++i) {
-    if (IsDlgButtonChecked(window_, kLayoutButtonIds[i]) == BST_CHECKED) dos_variant_ = i + 1;
+    if (IsDlgButtonChecked(window_, kLayoutButtonIds[i]) == BST_CHECKED) {
+      dos_variant_ = kLayoutButtons[i].layout;
+    }
   }
 }
 
@@ -158,7 +160,7 @@ quillane::Answer TfFileDialog::Ask(const std::string& file_name, const std::stri
   SetEdit1(file_name);
   SetLabel1(message);
   const bool go_on = ShowModal() == kPromptGoOn;
-  return {go_on, CheckBox1(), static_cast<quillane::GeometryMode>(dos_variant_)};
+  return {go_on, CheckBox1(), dos_variant_};
 }
 
 PromptWindows::PromptWindows(HWND owner) {

@@ -29,7 +29,7 @@ class TfFileDialog {
   int ShowModal();  // 1 or 2, also left in ModalResult
   bool CheckBox1() const { return check_box1_; }
   int ModalResult() const { return modal_result_; }
-  int DosVariant() const { return dos_variant_; }
+  quillane::GeometryMode DosVariant() const { return dos_variant_; }
 
   quillane::Answer Ask(const std::string& file_name, const std::string& message);
 
@@ -45,7 +45,7 @@ class TfFileDialog {
   std::wstring edit1_;
   std::wstring label1_;
   int modal_result_ = 0;
-  int dos_variant_ = 1;
+  quillane::GeometryMode dos_variant_ = quillane::GeometryMode::Original;
   bool check_box1_ = false;
 };
 

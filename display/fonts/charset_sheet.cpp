@@ -17,6 +17,7 @@
 #include <cstdlib>
 
 #include "FontFiles.h"
+#include "ListingColours.h"
 #include "OffscreenPlatform.h"
 
 namespace {
@@ -24,8 +25,8 @@ namespace {
 constexpr int kCell = 16;
 constexpr int kGap = 4;
 constexpr int kMargin = 24;
-const QColor kBackground(55, 57, 196);
-const QColor kForeground(112, 124, 230);
+const QColor kBackground = QColor::fromRgb(quillane::kListingBackground);
+const QColor kForeground = QColor::fromRgb(quillane::kListingForeground);
 
 struct Sheet {
   quillane::Charset charset;
@@ -67,7 +68,7 @@ bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString
     const int y = kMargin + (b / 16) * (kCell + kGap);
     painter.fillRect(x, y, kCell, kCell, kBackground);
     painter.drawText(QPoint(x, y + ascent),
-                     QString(quillane::GlyphOfByte(static_cast<std::uint8_t>(b))));
+                     QString(quillane::FontCharOfByte(static_cast<std::uint8_t>(b))));
   }
   painter.end();
   if (!image.save(pngPath)) {

@@ -11,8 +11,8 @@
 #include <QUrl>
 
 #include "ImageBuilder.h"
+#include "ListingListBox.h"
 #include "ListingModel.h"
-#include "ListingView.h"
 #include "Modal.h"
 #include "uMainForm.h"
 

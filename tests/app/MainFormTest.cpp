@@ -81,7 +81,7 @@ TEST(MainForm, PromptsOfAllThreeKindsAnsweredAcrossImages) {
     EXPECT_EQ(answerer.shown,
               step.shown ? std::vector<QWidget*>{step.shown} : std::vector<QWidget*>{});
     ASSERT_EQ(w.Rows(), step.rows);
-    EXPECT_TRUE(w.Rows() == 0 || w.form.Listing()->RowBytes(0).endsWith(step.header_end));
+    EXPECT_TRUE(w.Rows() == 0 || w.form.Listing()->Row(0).text.ends_with(step.header_end));
   }
   // Each question has a window of its own kind.
   EXPECT_EQ((std::vector{w.form.fCrosslinkDialog()->Kind(), w.form.fFilesizeDialog()->Kind(),
@@ -161,7 +161,8 @@ TEST(MainForm, ArchivesAreFoldersOfTheirImages) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(files->rootIndex()) == 1; }));
   EXPECT_EQ(model->index(0, 0, files->rootIndex()).data().toString(), "m.d64.gz");
   auto* tree = w.form.findChild<QTreeView*>("DirectoryListBox1");
-  QFileSystemModel* folders = w.form.Browser()->FolderModel();
+  auto* folders = qobject_cast<QFileSystemModel*>(tree->model());
+  ASSERT_NE(folders, nullptr);
   ASSERT_TRUE(QTest::qWaitFor([&] { return folders->index(dir.filePath("r.zip")).isValid(); }));
   tree->setCurrentIndex(folders->index(dir.filePath("r.zip")));
   ASSERT_EQ(files->model()->rowCount(), 1);

@@ -56,7 +56,8 @@ int WrongPixels(const QFont& font, int size, int b, const GlyphRows& rows, bool 
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.setFont(font);
-  painter.drawText(QPoint(0, QFontMetrics(font).ascent()), QString(GlyphOfByte(std::uint8_t(b))));
+  painter.drawText(QPoint(0, QFontMetrics(font).ascent()),
+                   QString(FontCharOfByte(std::uint8_t(b))));
   painter.end();
   int wrong = 0;
   for (int i = 0; i < size * size; ++i) {
@@ -81,7 +82,7 @@ TEST(FontFilesTest, EachFileHoldsItsFaceAndDrawsEveryByteCodeAsItsScreenCharacte
       EXPECT_EQ(QFontMetrics(font).ascent(), size);
       const GlyphSet glyphs = ReadGlyphs(face.glyphs);
       for (int b = 0; b < 256; ++b) {
-        EXPECT_EQ(QFontMetrics(font).horizontalAdvance(GlyphOfByte(std::uint8_t(b))), size);
+        EXPECT_EQ(QFontMetrics(font).horizontalAdvance(FontCharOfByte(std::uint8_t(b))), size);
         const ScreenCell cell = kScreenCellOfByte[b];
         EXPECT_EQ(WrongPixels(font, size, b, glyphs[cell.code], cell.reversed), 0)
             << face.glyphs << " byte 0x" << std::hex << b << " at " << std::dec << size << " px";

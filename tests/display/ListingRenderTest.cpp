@@ -10,8 +10,8 @@
 
 #include "ListingColours.h"
 #include "ListingDelegate.h"
+#include "ListingListBox.h"
 #include "ListingModel.h"
-#include "ListingView.h"
 
 namespace quillane {
 namespace {
@@ -57,9 +57,8 @@ class ListingRenderTest : public testing::Test {
     return looks;
   }
 
-  bool upper = true;
   ListingModel model;
-  ListingDelegate delegate{[this] { return upper; }};
+  ListingDelegate delegate;
   ListingListBox list;
 };
 
@@ -75,7 +74,7 @@ TEST_F(ListingRenderTest, CellsFollowTheRowsBitsUpToTheEndOfTheText) {
   // The letter A: a capital in one set, small in the other, switched while the program runs.
   model.Append({" A", {0x02}});
   const QImage upperImage = Paint(3, 4);
-  upper = false;
+  delegate.SetCharset(Charset::UpperLower);
   EXPECT_EQ(Looks(Paint(3, 4)), ".R..");
   EXPECT_EQ(Looks(upperImage), ".R..");
   EXPECT_NE(upperImage, Paint(3, 4));

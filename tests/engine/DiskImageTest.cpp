@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "DiskImageReads.h"
 #include "ImageBuilder.h"
 
 namespace quillane {
@@ -44,7 +45,7 @@ TEST(DiskImageTest, OneReadServesTrack18AndAFailedReadFailsTheImage) {
     const TempFile file(bytes);
     g_calls = 0;
     g_fail_from = c.fail_from;
-    DiskImage image(CountingRead);
+    DiskImage image = test::DiskImageReads::ReadingThrough(CountingRead);
     ASSERT_TRUE(image.Open(file.path()));
     if (c.shrink_to > 0) {
       std::filesystem::resize_file(file.path(), static_cast<std::uintmax_t>(c.shrink_to));

@@ -78,7 +78,8 @@ inline void ListThroughEveryForm(std::vector<std::string> paths, std::uint8_t co
   cli::CliOptions options;
   options.images = std::move(paths);
   options.crosslinks = static_cast<cli::CrosslinkAnswer>(std::min((control >> 2) & 3, 2));
-  options.layout = (control >> 4) & 7;
+  const int layout = (control >> 4) & 7;  // 5-7 cancel, as 0 does
+  options.layout = layout <= 4 ? static_cast<GeometryMode>(layout) : GeometryMode::NotListable;
   options.color = cli::ColorChoice::Always;
   for (const cli::OutputForm form :
        {cli::OutputForm::Text, cli::OutputForm::Dump, cli::OutputForm::Json}) {

@@ -110,7 +110,7 @@ TEST(PromptDialogTest, EachKindAnswersAndRemembersAsItSays) {
     EXPECT_EQ(radios, c.radios);
     EXPECT_TRUE(focus_on_box);
     EXPECT_EQ(dialog.ModalResult(), c.result);
-    EXPECT_EQ(dialog.DosVariant(), c.variant);
+    EXPECT_EQ(quillane::ModeNumber(dialog.DosVariant()), c.variant);
     EXPECT_EQ(dialog.CheckBox1(), c.ticked_after);
 
     // The next showing opens as the last one was left: the layout choice and the box.

@@ -10,9 +10,9 @@
 #include "DirectoryLister.h"
 #include "ListingDelegate.h"
 #include "ListingFakes.h"
+#include "ListingListBox.h"
 #include "ListingModel.h"
 #include "ListingPicture.h"
-#include "ListingView.h"
 #include "ScriptedAnswerer.h"
 
 namespace quillane {
@@ -43,7 +43,8 @@ TEST(RenderMatchesWindowTest, EveryByteAndTheDemoDiskPixelForPixelAtBothCellSize
         const RgbImage picture = RenderListing(*rows, charset, scale);
         // The window's list exactly as wide and tall as the listing; no row current, no frame.
         ListingModel model;
-        ListingDelegate delegate([charset] { return charset == Charset::UpperGraphics; });
+        ListingDelegate delegate;
+        delegate.SetCharset(charset);
         ListingListBox box;
         box.setModel(&model);
         box.SetListingDelegate(&delegate);

@@ -21,7 +21,6 @@ class ListingListBox : public QListView {
   // The delegate that draws the rows; it gets the item height and the list's font now and
   // whenever they change. Not owned.
   void SetListingDelegate(ListingDelegate* delegate);
-  ListingDelegate* Delegate() const { return delegate_; }
 
   // ItemHeight, the side of a character cell in pixels (8 or 16).
   void SetItemHeight(int height);

@@ -1,4 +1,4 @@
-#include "ListingView.h"
+#include "ListingListBox.h"
 
 #include <QEvent>
 #include <QGuiApplication>
