@@ -7,6 +7,8 @@
 #include "ArchiveNames.h"
 #endif
 
+namespace quillane::app {
+
 namespace {
 
 // stat() follows links and only asks the file system; nothing is opened here.
@@ -31,3 +33,5 @@ std::string CommandLineImage(const CommandLine& arguments) {
 #endif
   return ImageArgument(arguments, "/", IsRegularFile);
 }
+
+}  // namespace quillane::app

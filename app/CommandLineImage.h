@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace quillane::app {
+
 // The command line as the system handed it over: the program's own name, then the arguments,
 // each byte for byte. File names on this system are bytes, not text; a name that is not valid
 // UTF-8 must reach the existence test and the open unchanged.
@@ -15,3 +17,5 @@ using CommandLine = std::vector<std::string>;
 // with an empty listing without a word. A FIFO is never opened: opening it could wait for a
 // writer forever.
 std::string CommandLineImage(const CommandLine& arguments);
+
+}  // namespace quillane::app

@@ -5,6 +5,8 @@
 #include <QSplitter>
 #include <QWidget>
 
+namespace quillane::app {
+
 double DesignScale(const QWidget& window) {
   return window.logicalDpiY() / 96.0;
 }
@@ -78,3 +80,5 @@ void ScaleDesignedSizes(QWidget& window, double factor) {
     }
   }
 }
+
+}  // namespace quillane::app

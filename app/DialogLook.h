@@ -3,6 +3,8 @@
 class QDialog;
 class QWidget;
 
+namespace quillane::app {
+
 // The windows' layouts are designed in pixels at 96 dots per inch, with the standard dialog
 // font 11 pixels high there. The toolkit scales text with the font resolution; the designed
 // pixel sizes follow by the same factor, so that texts keep fitting their controls.
@@ -22,3 +24,5 @@ void ApplyDialogLook(QDialog& dialog);
 // least sizes, layout margins, gaps and splitter handles. Only the controls named in the layout
 // are touched; the toolkit's own inner parts follow their owners.
 void ScaleDesignedSizes(QWidget& window, double factor);
+
+}  // namespace quillane::app

@@ -25,6 +25,8 @@
 #include "ArchiveNames.h"
 #endif
 
+namespace quillane::app {
+
 namespace {
 
 // Row heights of the folder tree and the file list at 96 dots per inch.
@@ -287,3 +289,5 @@ void FileBrowser::ShowFiles(const QString& folder) {
   UseModel(file_model_);
   files_->setRootIndex(file_model_->setRootPath(folder));
 }
+
+}  // namespace quillane::app

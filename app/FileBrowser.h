@@ -11,6 +11,8 @@ class QListView;
 class QStringListModel;
 class QTreeView;
 
+namespace quillane::app {
+
 // The browser pane: a drive selector, a folder tree and a list of the folder's .d64 files,
 // coupled the way a user expects. Choosing a drive moves the tree to that drive, choosing a
 // folder in the tree shows its .d64 files (any letter case, nothing else), and the user's choice
@@ -69,3 +71,5 @@ class FileBrowser : public QObject {
   QString scroll_to_;  // the folder to bring into view once the model has read its parent
   QPersistentModelIndex current_at_press_;
 };
+
+}  // namespace quillane::app

@@ -10,6 +10,8 @@
 
 #include "CommandLineImage.h"
 
+namespace quillane::app {
+
 ImageDrop::ImageDrop(QWidget* window, std::function<void(const QString&)> list)
     : QObject(window), list_(std::move(list)) {
   window->setAcceptDrops(true);
@@ -52,3 +54,5 @@ bool ImageDrop::eventFilter(QObject* watched, QEvent* event) {
       return QObject::eventFilter(watched, event);
   }
 }
+
+}  // namespace quillane::app

@@ -7,6 +7,8 @@
 class QMimeData;
 class QWidget;
 
+namespace quillane::app {
+
 // Lets a window take a disk image dropped on it from a file manager. The first dropped file is
 // taken under the rules of the command line (an existing file with the extension ".D64" in any
 // letter case) and handed to `list`; the window refuses anything else, so the pointer shows
@@ -28,3 +30,5 @@ class ImageDrop : public QObject {
  private:
   std::function<void(const QString&)> list_;
 };
+
+}  // namespace quillane::app

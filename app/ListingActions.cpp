@@ -28,14 +28,16 @@
 #include "OutputText.h"
 #include "PlainMessage.h"
 
+namespace quillane::app {
+
 namespace {
 
 // One wheel notch, in eighths of a degree.
 constexpr int kWheelStep = 120;
 
 // The rows to copy or save: the selected ones in order, or all. Their bytes are the model's.
-std::vector<quillane::ListingRow> ChooseRows(const ListingListBox& list,
-                                             const ListingModel& model) {
+std::vector<quillane::ListingRow> ChooseRows(const display::ListingListBox& list,
+                                             const display::ListingModel& model) {
   std::vector<int> numbers;
   if (const QItemSelectionModel* selection = list.selectionModel()) {
     for (const QModelIndex& index : selection->selectedIndexes()) numbers.push_back(index.row());
@@ -59,7 +61,8 @@ QImage ImageOf(const quillane::RgbImage& picture) {
 
 }  // namespace
 
-ListingActions::ListingActions(ListingListBox* list, const ListingModel* model, QObject* parent)
+ListingActions::ListingActions(display::ListingListBox* list, const display::ListingModel* model,
+                               QObject* parent)
     : QObject(parent), list_(list), model_(model) {
   QWidget* window = list_->window();
   // Ctrl+= too: Plus needs Shift on many keyboards.
@@ -169,7 +172,8 @@ void ListingActions::SaveAs() const {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().constFirst();
   if (!SavePicture(path)) {
-    ShowPlainMessage(tr("The picture could not be written to %1.").arg(path), list_->window());
+    display::ShowPlainMessage(tr("The picture could not be written to %1.").arg(path),
+                              list_->window());
   }
 }
 
@@ -194,3 +198,5 @@ bool ListingActions::eventFilter(QObject* watched, QEvent* event) {
   }
   return QObject::eventFilter(watched, event);
 }
+
+}  // namespace quillane::app

@@ -6,9 +6,14 @@
 #include "Charset.h"
 #include "ListingPicture.h"
 
+class QMenu;
+
+namespace quillane::display {
 class ListingListBox;
 class ListingModel;
-class QMenu;
+}  // namespace quillane::display
+
+namespace quillane::app {
 
 // What the user can do with the listing besides reading it: zoom the cells, copy rows to the
 // clipboard as text and as a picture, save them as a PNG file.
@@ -34,7 +39,8 @@ class ListingActions : public QObject {
   static constexpr int kMinZoom = 1;
   static constexpr int kMaxZoom = 4;
 
-  ListingActions(ListingListBox* list, const ListingModel* model, QObject* parent = nullptr);
+  ListingActions(display::ListingListBox* list, const display::ListingModel* model,
+                 QObject* parent = nullptr);
 
   // The character set of the text and pictures from now on; Upper/Graphics until told.
   void SetCharset(quillane::Charset charset) { charset_ = charset; }
@@ -61,10 +67,12 @@ class ListingActions : public QObject {
   void KeepColumnsInView();
   void ShowMenu(const QPoint& at);
 
-  ListingListBox* list_;
-  const ListingModel* model_;
+  display::ListingListBox* list_;
+  const display::ListingModel* model_;
   quillane::Charset charset_ = quillane::Charset::UpperGraphics;
   QMenu* menu_;
   int zoom_ = 1;
   int wheel_angle_ = 0;  // eighths of a degree not yet turned into a zoom step
 };
+
+}  // namespace quillane::app

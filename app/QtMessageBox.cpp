@@ -5,6 +5,10 @@
 
 #include "PlainMessage.h"
 
+namespace quillane::app {
+
 void QtMessageBox::ShowMessage(const std::string& text) {
-  ShowPlainMessage(QFile::decodeName(QByteArray::fromStdString(text)), owner_.data());
+  display::ShowPlainMessage(QFile::decodeName(QByteArray::fromStdString(text)), owner_.data());
 }
+
+}  // namespace quillane::app

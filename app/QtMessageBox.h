@@ -6,6 +6,8 @@
 
 #include "ListingList.h"
 
+namespace quillane::app {
+
 // The plain message box of the listing: the text, one OK button, no icon, the program's title
 // as caption, modal over the owner.
 class QtMessageBox final : public quillane::MessageBox {
@@ -16,3 +18,5 @@ class QtMessageBox final : public quillane::MessageBox {
  private:
   QPointer<QWidget> owner_;
 };
+
+}  // namespace quillane::app

@@ -7,6 +7,8 @@
 #include <QWindow>
 #include <algorithm>
 
+namespace quillane::app {
+
 QRect CentredClientRect(const QRect& area, QSize client, QSize least, const QMargins& frame,
                         bool fit) {
   const QSize frame_size(frame.left() + frame.right(), frame.top() + frame.bottom());
@@ -78,3 +80,5 @@ void CentreOnScreen(QWidget& window, bool fit) {
   auto* centring = known != nullptr ? static_cast<Centring*>(known) : new Centring(window, fit);
   centring->Place();
 }
+
+}  // namespace quillane::app

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace quillane::app {
+
 // Where a window's client area goes so that the whole window, frame included, is centred in
 // `area` (the screen without its panels). With `fit`, a client too large for the area shrinks,
 // down to `least`. The frame's top-left corner never leaves the area, so the title bar can always
@@ -19,3 +21,5 @@ QRect CentredClientRect(const QRect& area, QSize client, QSize least, const QMar
 // Should the frame turn out different once the window is mapped, it is placed once more, so every
 // later showing lands where the first one ended.
 void CentreOnScreen(QWidget& window, bool fit = false);
+
+}  // namespace quillane::app

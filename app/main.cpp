@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
   // The name only: a display name would be appended to every window's caption.
   QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 
-  QtFontPlatform font_platform;
-  TfMainForm fMainForm(font_platform, QCoreApplication::applicationDirPath());
-  fMainForm.SetArguments(CommandLine(argv, argv + argc));
+  quillane::display::QtFontPlatform font_platform;
+  quillane::app::TfMainForm fMainForm(font_platform, QCoreApplication::applicationDirPath());
+  fMainForm.SetArguments(quillane::app::CommandLine(argv, argv + argc));
   fMainForm.show();
   return application.exec();
 }

@@ -16,6 +16,8 @@ static void InitAboutResources() {
   Q_INIT_RESOURCE(uAbout);
 }
 
+namespace quillane::app {
+
 TfAbout::TfAbout(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TfAbout>()) {
   InitAboutResources();
   ui_->setupUi(this);
@@ -81,3 +83,5 @@ void TfAbout::closeEvent(QCloseEvent* event) {
   if (isVisible()) done(QDialog::Rejected);
   event->accept();
 }
+
+}  // namespace quillane::app

@@ -10,6 +10,8 @@ class TfAbout;
 class QCloseEvent;
 class QShowEvent;
 
+namespace quillane::app {
+
 // The "Info" box: the program's name and edition, build date, picture, maker and addresses.
 // Built once, hidden between showings; its contents never change. OKButton is both the Enter
 // and the Esc button and has the focus whenever the box opens; the close box closes it too. Every
@@ -31,3 +33,5 @@ class TfAbout : public QDialog {
  private:
   std::unique_ptr<Ui::TfAbout> ui_;
 };
+
+}  // namespace quillane::app

@@ -9,6 +9,8 @@
 #include "WindowPlacement.h"
 #include "ui_uFileDialog.h"
 
+namespace quillane::app {
+
 using quillane::Question;
 
 TfFileDialog::TfFileDialog(QWidget* owner, Question kind)
@@ -131,3 +133,5 @@ quillane::Answer PromptWindows::Ask(Question question, const std::string& file_n
                                     const std::string& message) {
   return Window(question)->Ask(file_name, message);
 }
+
+}  // namespace quillane::app

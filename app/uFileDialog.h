@@ -15,6 +15,8 @@ class TfFileDialog;
 class QCloseEvent;
 class QShowEvent;
 
+namespace quillane::app {
+
 // The modal prompt that asks the user how to go on when an image is not what a plain listing
 // expects. One instance per kind, built once and only hidden between showings, so each keeps
 // its "Don't ask me again" box, its last answer and (kind 6) the chosen layout for the run:
@@ -82,3 +84,5 @@ class PromptWindows final : public quillane::PromptAnswerer {
   QWidget* owner_;
   std::array<TfFileDialog*, quillane::kQuestionCount> windows_{};  // by QuestionSlot
 };
+
+}  // namespace quillane::app

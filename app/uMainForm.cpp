@@ -36,7 +36,10 @@ static void RegisterAppResources() {
   Q_INIT_RESOURCE(quillane);
 }
 
-TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent)
+namespace quillane::app {
+
+TfMainForm::TfMainForm(display::FontPlatform& font_platform, const QString& program_folder,
+                       QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::TfMainForm>()),
       fonts_(font_platform),
@@ -69,8 +72,8 @@ TfMainForm::TfMainForm(FontPlatform& font_platform, const QString& program_folde
   prompts_ = std::make_unique<quillane::ImagePrompts>(*prompt_windows_);
   lister_ = std::make_unique<quillane::DirectoryLister>(*prompts_, messages_);
 
-  listing_ = new ListingModel(this);
-  delegate_ = new ListingDelegate(this);
+  listing_ = new display::ListingModel(this);
+  delegate_ = new display::ListingDelegate(this);
   ui_->ListBox1->setModel(listing_);
   ui_->ListBox1->SetListingDelegate(delegate_);
   actions_ = new ListingActions(ui_->ListBox1, listing_, this);
@@ -230,7 +233,7 @@ void TfMainForm::Splitter1Moved() {
 
 // The character set of the switch, told to the delegate and to copy and save.
 void TfMainForm::ShowCharset() {
-  const quillane::Charset charset = quillane::CharsetOfChoice(ui_->RadioButton1->isChecked());
+  const quillane::Charset charset = display::CharsetOfChoice(ui_->RadioButton1->isChecked());
   delegate_->SetCharset(charset);
   actions_->SetCharset(charset);
 }
@@ -257,3 +260,5 @@ void TfMainForm::FormClose() {
   closed_ = true;
   fonts_.Remove();
 }
+
+}  // namespace quillane::app

@@ -17,10 +17,16 @@
 namespace Ui {
 class TfMainForm;
 }
-class FileBrowser;
-class ListingActions;
+
+namespace quillane::display {
 class ListingDelegate;
 class ListingModel;
+}  // namespace quillane::display
+
+namespace quillane::app {
+
+class FileBrowser;
+class ListingActions;
 class PromptWindows;
 class TfFileDialog;
 
@@ -37,7 +43,8 @@ class TfMainForm : public QWidget {
   // Construction installs the character-set fonts from program_folder through the platform,
   // then sets up the crosslink, file-size and extended-BAM prompts (kinds 3, 4 and 6) and the
   // directory lister, in that order.
-  TfMainForm(FontPlatform& font_platform, const QString& program_folder, QWidget* parent = nullptr);
+  TfMainForm(display::FontPlatform& font_platform, const QString& program_folder,
+             QWidget* parent = nullptr);
   ~TfMainForm() override;
 
   // The command line FormShow looks at, byte for byte; none unless set.
@@ -58,7 +65,7 @@ class TfMainForm : public QWidget {
   TfFileDialog* fCrosslinkDialog();
   TfFileDialog* fFilesizeDialog();
   TfFileDialog* fExtBamDialog();
-  ListingModel* Listing() const { return listing_; }
+  display::ListingModel* Listing() const { return listing_; }
   // The browser pane, built and started in the current folder on first use, at the latest
   // right after the window's first frame.
   FileBrowser* Browser();
@@ -79,13 +86,13 @@ class TfMainForm : public QWidget {
   void ShowCharset();
 
   std::unique_ptr<Ui::TfMainForm> ui_;
-  CharsetFonts fonts_;
+  display::CharsetFonts fonts_;
   QtMessageBox messages_;
   std::unique_ptr<PromptWindows> prompt_windows_;
   std::unique_ptr<quillane::ImagePrompts> prompts_;
   std::unique_ptr<quillane::DirectoryLister> lister_;
-  ListingModel* listing_ = nullptr;
-  ListingDelegate* delegate_ = nullptr;
+  display::ListingModel* listing_ = nullptr;
+  display::ListingDelegate* delegate_ = nullptr;
   ListingActions* actions_ = nullptr;
   FileBrowser* browser_ = nullptr;
   QPointer<TfAbout> about_;
@@ -96,3 +103,5 @@ class TfMainForm : public QWidget {
   bool closed_ = false;
   bool listing_in_progress_ = false;
 };
+
+}  // namespace quillane::app

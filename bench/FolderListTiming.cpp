@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace quillane::app;
+
 // Waits until the model shows count rows under root, the first one the least name.
 qint64 UntilSorted(QFileSystemModel* model, const QModelIndex& root, int count,
                    const QString& first, const QElapsedTimer& clock) {

@@ -20,6 +20,8 @@
 
 namespace {
 
+using namespace quillane::display;
+
 std::atomic<long> g_allocations{0};
 
 }  // namespace
@@ -60,8 +62,8 @@ struct Listing {
     }
     list.setModel(&model);
     list.SetListingDelegate(&delegate);
-    list.SetItemHeight(quillane::kSmallCell);
-    list.resize(kColumns * quillane::kSmallCell, kRows * quillane::kSmallCell);
+    list.SetItemHeight(quillane::display::kSmallCell);
+    list.resize(kColumns * quillane::display::kSmallCell, kRows * quillane::display::kSmallCell);
     list.show();
     list.doItemsLayout();
     QApplication::processEvents();
@@ -109,14 +111,16 @@ BENCHMARK(BM_RenderIntoImage)->Unit(benchmark::kMillisecond);
 // The delegate alone: all 60 rows painted straight into an image.
 void BM_DelegateRows(benchmark::State& state) {
   Listing& listing = TheListing();
-  QImage image(kColumns * quillane::kSmallCell, kRows * quillane::kSmallCell, QImage::Format_RGB32);
+  QImage image(kColumns * quillane::display::kSmallCell, kRows * quillane::display::kSmallCell,
+               QImage::Format_RGB32);
   QStyleOptionViewItem option;
   option.state = QStyle::State_Enabled;
   QPainter painter(&image);
   const long before = g_allocations.load();
   for (auto _ : state) {
     for (int row = 0; row < kRows; ++row) {
-      option.rect = QRect(0, row * quillane::kSmallCell, image.width(), quillane::kSmallCell);
+      option.rect = QRect(0, row * quillane::display::kSmallCell, image.width(),
+                          quillane::display::kSmallCell);
       listing.delegate.paint(&painter, option, listing.model.index(row));
     }
     benchmark::DoNotOptimize(image.constBits());
@@ -128,7 +132,7 @@ BENCHMARK(BM_DelegateRows)->Arg(40)->Arg(kColumns)->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-  PreferOffscreenPlatform();
+  quillane::display::PreferOffscreenPlatform();
   QApplication app(argc, argv);
   // The character-set fonts, when the build has made them, so that the real glyphs are drawn.
   const QString fonts = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");

@@ -6,7 +6,7 @@
 #include "FontFiles.h"
 #include "ScreenLine.h"
 
-namespace quillane {
+namespace quillane::display {
 
 // A listing row is a row of square character cells whose side is the list's item height: the
 // window chooses it from the screen's dots per inch (FormSizes.h); this is the side before then.
@@ -32,4 +32,4 @@ constexpr Charset CharsetOfChoice(bool upper_chosen) {
   return upper_chosen ? Charset::UpperGraphics : Charset::UpperLower;
 }
 
-}  // namespace quillane
+}  // namespace quillane::display

@@ -2,6 +2,8 @@
 
 #include "FontFiles.h"
 
+namespace quillane::display {
+
 namespace {
 
 QString FromUtf8(std::string_view text) {
@@ -31,7 +33,8 @@ void CharsetFonts::PlatformCalls::ShowMessage(std::string_view text) {
 }
 
 void CharsetFonts::Install(const QString& programFolder) {
-  sequence_.Install(
-      quillane::FontFilePath(programFolder, quillane::Charset::UpperLower).toStdString(),
-      quillane::FontFilePath(programFolder, quillane::Charset::UpperGraphics).toStdString());
+  sequence_.Install(FontFilePath(programFolder, quillane::Charset::UpperLower).toStdString(),
+                    FontFilePath(programFolder, quillane::Charset::UpperGraphics).toStdString());
 }
+
+}  // namespace quillane::display

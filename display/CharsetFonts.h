@@ -6,6 +6,8 @@
 #include "FontPlatform.h"
 #include "FontSequence.h"
 
+namespace quillane::display {
+
 // Makes sure both character-set faces can be used while the program runs, and takes back at
 // close what this run registered: the shared font sequence over the Qt platform.
 class CharsetFonts {
@@ -48,3 +50,5 @@ class CharsetFonts {
   PlatformCalls calls_;
   FontSequence sequence_;
 };
+
+}  // namespace quillane::display

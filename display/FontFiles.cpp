@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-namespace quillane {
+namespace quillane::display {
 
 QString FontFilePath(const QString& programDir, Charset charset) {
   return QDir(programDir).filePath(QString::fromLatin1(CharsetFontOf(charset).file));
@@ -16,4 +16,4 @@ QFont CharsetCellFont(Charset charset, int cellSize) {
   return font;
 }
 
-}  // namespace quillane
+}  // namespace quillane::display

@@ -7,7 +7,7 @@
 
 #include "CharsetFontFiles.h"
 
-namespace quillane {
+namespace quillane::display {
 
 // The full path of the font file of `charset` in the folder `programDir`.
 QString FontFilePath(const QString& programDir, Charset charset);
@@ -28,4 +28,4 @@ inline QChar FontCharOfByte(std::uint8_t b) {
   return QChar(static_cast<char16_t>(kGlyphBase + b));
 }
 
-}  // namespace quillane
+}  // namespace quillane::display

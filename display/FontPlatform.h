@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quillane::display {
+
 // What the character-set fonts need from the system: which faces are installed, registering
 // and unregistering a font file, telling the windows that the fonts changed, a message box and
 // the end of the program. The desktop program uses QtFontPlatform; tests use a recording fake.
@@ -36,3 +38,5 @@ class FontPlatform {
     return InstalledFaces().contains(face, Qt::CaseInsensitive);
   }
 };
+
+}  // namespace quillane::display

@@ -4,7 +4,7 @@
 
 #include "ListingPalette.h"
 
-namespace quillane {
+namespace quillane::display {
 
 // The listing's two colours (ListingPalette.h) as the toolkit takes them.
 inline constexpr QRgb QRgbOf(Rgb colour) {
@@ -13,4 +13,4 @@ inline constexpr QRgb QRgbOf(Rgb colour) {
 inline constexpr QRgb kListingBackground = QRgbOf(kListingBackgroundRgb);
 inline constexpr QRgb kListingForeground = QRgbOf(kListingForegroundRgb);
 
-}  // namespace quillane
+}  // namespace quillane::display

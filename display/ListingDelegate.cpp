@@ -11,13 +11,15 @@
 #include "ListingColours.h"
 #include "ListingModel.h"
 
+namespace quillane::display {
+
 using quillane::CellLook;
 
 ListingDelegate::ListingDelegate(QObject* parent)
     : QStyledItemDelegate(parent),
-      side_(quillane::kSmallCell),
-      background_(QColor::fromRgb(quillane::kListingBackground)),
-      foreground_(QColor::fromRgb(quillane::kListingForeground)),
+      side_(kSmallCell),
+      background_(QColor::fromRgb(kListingBackground)),
+      foreground_(QColor::fromRgb(kListingForeground)),
       background_pen_(background_),
       foreground_pen_(foreground_) {
   // The focus frame: a dotted line of every other pixel inverted.
@@ -46,7 +48,7 @@ void ListingDelegate::SetBaseFont(const QFont& font) {
   // The faces take little from the list's font; when they come out the same, the prepared
   // glyphs stay.
   for (const quillane::CharsetFont& face : quillane::kCharsetFonts) {
-    if (quillane::CharsetCellFont(face.charset, side_).resolve(font) != FaceOf(face.charset).font) {
+    if (CharsetCellFont(face.charset, side_).resolve(font) != FaceOf(face.charset).font) {
       RefreshFonts();
       return;
     }
@@ -59,7 +61,7 @@ void ListingDelegate::RefreshFonts() {
   // own font. The glyphs are looked up again before the face is next drawn.
   for (const quillane::CharsetFont& charset_font : quillane::kCharsetFonts) {
     Face& face = faces_[quillane::CharsetIndex(charset_font.charset)];
-    face.font = quillane::CharsetCellFont(charset_font.charset, side_).resolve(base_font_);
+    face.font = CharsetCellFont(charset_font.charset, side_).resolve(base_font_);
     face.prepared = false;
   }
 }
@@ -75,7 +77,7 @@ void ListingDelegate::Prepare(Face& face) {
   const QRawFont raw = QRawFont::fromFont(face.font);
   QString codes(256, QChar());
   for (int byte = 0; byte < 256; ++byte) {
-    codes[byte] = quillane::FontCharOfByte(static_cast<std::uint8_t>(byte));
+    codes[byte] = FontCharOfByte(static_cast<std::uint8_t>(byte));
   }
   const QList<quint32> indexes = raw.glyphIndexesForString(codes);
   const QList<QPointF> baseline{QPointF(0, raw.ascent())};
@@ -103,9 +105,9 @@ void ListingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   painter->setFont(face.font);
   // Every cell is painted in the listing colours whatever the selection state, so a selected
   // row looks like any other.
-  const int cells = quillane::CellCount(item.width(), side_);
+  const int cells = CellCount(item.width(), side_);
   for (int column = 0; column < cells; ++column) {
-    const QRect cell = quillane::CellRect(item, side_, column);
+    const QRect cell = CellRect(item, side_, column);
     const CellLook look = quillane::LookOfCell(column, length, row.IsReversed(column));
     painter->fillRect(cell, look == CellLook::kReversed ? foreground_ : background_);
     if (look == CellLook::kBlank) continue;
@@ -141,3 +143,5 @@ QSize ListingDelegate::sizeHint(const QStyleOptionViewItem& option,
   // As wide as the list shows it, one cell high.
   return QSize(option.rect.width(), side_);
 }
+
+}  // namespace quillane::display

@@ -8,6 +8,8 @@
 
 #include "FontFiles.h"
 
+namespace quillane::display {
+
 // Draws one listing row as a row of square character cells, light blue on blue, swapped where
 // the row's reverse-video bits say so, each cell's byte drawn as the glyph of the chosen
 // character-set face. Selection shows nothing; the focused row gets a dotted frame. The row's
@@ -72,3 +74,5 @@ class ListingDelegate : public QStyledItemDelegate {
   QPen foreground_pen_;
   QPen focus_pen_;
 };
+
+}  // namespace quillane::display

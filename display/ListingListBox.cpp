@@ -8,8 +8,9 @@
 #include "ListingColours.h"
 #include "ListingDelegate.h"
 
-ListingListBox::ListingListBox(QWidget* parent)
-    : QListView(parent), item_height_(quillane::kSmallCell) {
+namespace quillane::display {
+
+ListingListBox::ListingListBox(QWidget* parent) : QListView(parent), item_height_(kSmallCell) {
   setObjectName(QStringLiteral("ListBox1"));
   setViewMode(QListView::ListMode);
   setFlow(QListView::TopToBottom);
@@ -30,7 +31,7 @@ ListingListBox::ListingListBox(QWidget* parent)
 
   // Blue below the last row; the scroll bar keeps the style's colours.
   QPalette palette = viewport()->palette();
-  const QColor background = QColor::fromRgb(quillane::kListingBackground);
+  const QColor background = QColor::fromRgb(kListingBackground);
   for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window}) {
     palette.setColor(QPalette::All, role, background);
   }
@@ -85,3 +86,5 @@ void ListingListBox::resizeEvent(QResizeEvent* event) {
   // Rows span the full width: lay them out again for the new width.
   scheduleDelayedItemsLayout();
 }
+
+}  // namespace quillane::display

@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+namespace quillane::display {
+
 class ListingDelegate;
 
 // The listing list ListBox1: fixed-height items of one cell, one per listing row, several of
@@ -40,3 +42,5 @@ class ListingListBox : public QListView {
   ListingDelegate* delegate_ = nullptr;
   int item_height_;
 };
+
+}  // namespace quillane::display

@@ -1,5 +1,7 @@
 #include "ListingModel.h"
 
+namespace quillane::display {
+
 ListingModel::ListingModel(QObject* parent) : QAbstractListModel(parent) {}
 
 void ListingModel::Append(const quillane::ListingRow& row) {
@@ -43,3 +45,5 @@ QVariant ListingModel::data(const QModelIndex& index, int role) const {
   }
   return {};
 }
+
+}  // namespace quillane::display

@@ -6,6 +6,8 @@
 
 #include "ListingList.h"
 
+namespace quillane::display {
+
 // The rows of the listing list: each row's raw PETSCII bytes and its reverse-video bits exactly
 // as the directory walk appended them. The delegate and the copy commands read a row as the
 // engine's ListingRow (RowAt), its bytes lent from the model until the list changes.
@@ -42,3 +44,5 @@ class ListingModel : public QAbstractListModel, public quillane::ListingList {
   };
   QVector<StoredRow> rows_;
 };
+
+}  // namespace quillane::display

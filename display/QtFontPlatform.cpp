@@ -8,6 +8,8 @@
 
 #include "PlainMessage.h"
 
+namespace quillane::display {
+
 QStringList QtFontPlatform::InstalledFaces() const {
   return QFontDatabase::families();
 }
@@ -51,3 +53,5 @@ void QtFontPlatform::RequestQuit() {
   QMetaObject::invokeMethod(
       qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
+
+}  // namespace quillane::display

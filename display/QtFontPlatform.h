@@ -4,6 +4,8 @@
 
 #include "FontPlatform.h"
 
+namespace quillane::display {
+
 // The font platform on Qt. Qt has no system-wide font registration that a program may use,
 // so the files are loaded as application fonts: private to this program, gone when it ends.
 class QtFontPlatform : public FontPlatform {
@@ -18,3 +20,5 @@ class QtFontPlatform : public FontPlatform {
  private:
   QHash<QString, int> font_ids_;  // application-font id of each registered path
 };
+
+}  // namespace quillane::display

@@ -25,8 +25,8 @@ namespace {
 constexpr int kCell = 16;
 constexpr int kGap = 4;
 constexpr int kMargin = 24;
-const QColor kBackground = QColor::fromRgb(quillane::kListingBackground);
-const QColor kForeground = QColor::fromRgb(quillane::kListingForeground);
+const QColor kBackground = QColor::fromRgb(quillane::display::kListingBackground);
+const QColor kForeground = QColor::fromRgb(quillane::display::kListingForeground);
 
 struct Sheet {
   quillane::Charset charset;
@@ -39,12 +39,12 @@ constexpr Sheet kSheets[] = {
 };
 
 bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString& pngPath) {
-  const QString fontPath = quillane::FontFilePath(fontDir, charset);
+  const QString fontPath = quillane::display::FontFilePath(fontDir, charset);
   if (QFontDatabase::addApplicationFont(fontPath) < 0) {
     std::fprintf(stderr, "charset_sheet: %s is not a usable font\n", qPrintable(fontPath));
     return false;
   }
-  const QFont face = quillane::CharsetCellFont(charset, kCell);
+  const QFont face = quillane::display::CharsetCellFont(charset, kCell);
   const int ascent = QFontMetrics(face).ascent();
 
   const int side = kMargin + 16 * (kCell + kGap);
@@ -68,7 +68,7 @@ bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString
     const int y = kMargin + (b / 16) * (kCell + kGap);
     painter.fillRect(x, y, kCell, kCell, kBackground);
     painter.drawText(QPoint(x, y + ascent),
-                     QString(quillane::FontCharOfByte(static_cast<std::uint8_t>(b))));
+                     QString(quillane::display::FontCharOfByte(static_cast<std::uint8_t>(b))));
   }
   painter.end();
   if (!image.save(pngPath)) {
@@ -82,7 +82,7 @@ bool WriteSheet(const QString& fontDir, quillane::Charset charset, const QString
 }  // namespace
 
 int main(int argc, char** argv) {
-  PreferOffscreenPlatform();
+  quillane::display::PreferOffscreenPlatform();
   QGuiApplication app(argc, argv);
   if (argc != 3) {
     std::fprintf(stderr, "usage: charset_sheet <font folder> <output folder>\n");

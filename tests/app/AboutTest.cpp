@@ -10,6 +10,9 @@
 
 namespace {
 
+using namespace quillane::app;
+using namespace quillane::display;
+
 TEST(About, ShowsItsTextsInsideThePanelAndClosesOnOkEnterEscAndTheCloseBox) {
   TfAbout about(nullptr);
   EXPECT_EQ(about.windowTitle(), QStringLiteral("Info"));

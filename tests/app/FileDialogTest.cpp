@@ -11,6 +11,9 @@
 
 namespace {
 
+using namespace quillane::app;
+using namespace quillane::display;
+
 QAbstractButton* Button(QWidget* dialog, const QString& name) {
   return dialog->findChild<QAbstractButton*>(name);
 }

@@ -18,6 +18,9 @@
 
 namespace {
 
+using namespace quillane::app;
+using namespace quillane::display;
+
 using quillane::test::ImageBuilder;
 using quillane::test::TempFile;
 

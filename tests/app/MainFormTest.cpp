@@ -24,6 +24,9 @@
 
 namespace {
 
+using namespace quillane::app;
+using namespace quillane::display;
+
 using quillane::GeometryMode;
 using quillane::Question;
 using quillane::test::ImageBuilder;

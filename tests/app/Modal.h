@@ -51,7 +51,7 @@ inline void PressKey(QWidget* window, Qt::Key key) {
 }
 
 // The window's font calls, recorded; `installed` names the faces the system already has.
-struct StubFonts : FontPlatform {
+struct StubFonts : quillane::display::FontPlatform {
   explicit StubFonts(QStringList faces) : installed(std::move(faces)) {}
   QStringList installed, added, removed;
   QStringList InstalledFaces() const override { return installed; }

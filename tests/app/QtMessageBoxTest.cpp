@@ -18,6 +18,7 @@ TEST(QtMessageBoxTest, ShowsTheTextUnderTheProgramTitleWithOneOkAndNoIcon) {
                .arg(box->buttons().size());
     box->button(QMessageBox::Ok)->click();
   });
-  QtMessageBox(&owner).ShowMessage("/tmp/big.d64: Max 288 files allowed! Image aborted!");
+  quillane::app::QtMessageBox(&owner).ShowMessage(
+      "/tmp/big.d64: Max 288 files allowed! Image aborted!");
   EXPECT_EQ(seen, "Quillane_Light|/tmp/big.d64: Max 288 files allowed! Image aborted!|0|1");
 }

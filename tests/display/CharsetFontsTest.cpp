@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace quillane::display;
+
 // Records every platform call in order, joined by " | ", and the text of the message box.
 class RecordingFontPlatform : public FontPlatform {
  public:

@@ -21,6 +21,8 @@
 namespace quillane {
 namespace {
 
+using namespace quillane::display;
+
 // One 8 x 8 screen character: row 0 on top, bit 7 the leftmost pixel.
 using GlyphRows = std::array<std::uint8_t, 8>;
 using GlyphSet = std::array<GlyphRows, 128>;

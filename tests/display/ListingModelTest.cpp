@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace quillane::display;
+
 // Raw bytes and bits pass through unchanged, also to an index; a row that does not exist, or an
 // index of another model, is empty and never reversed.
 TEST(ListingModelTest, RowsKeepTheirRawBytesUntilCleared) {

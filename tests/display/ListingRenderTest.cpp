@@ -16,6 +16,8 @@
 namespace quillane {
 namespace {
 
+using namespace quillane::display;
+
 // A listing list with its model and delegate, as the main window puts them together; the
 // fonts are registered after the list exists, as fonts registered while the program runs.
 class ListingRenderTest : public testing::Test {

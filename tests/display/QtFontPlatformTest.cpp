@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace quillane::display;
+
 TEST(QtFontPlatform, QuitRequestedBeforeTheEventLoopEndsTheLoopWhenItStarts) {
   QtFontPlatform platform;
   platform.RequestQuit();  // no event loop runs yet

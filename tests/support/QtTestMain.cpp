@@ -7,7 +7,7 @@
 #include "OffscreenPlatform.h"
 
 int main(int argc, char** argv) {
-  PreferOffscreenPlatform();
+  quillane::display::PreferOffscreenPlatform();
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();

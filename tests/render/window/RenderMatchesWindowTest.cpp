@@ -18,6 +18,8 @@
 namespace quillane {
 namespace {
 
+using namespace quillane::display;
+
 TEST(RenderMatchesWindowTest, EveryByteAndTheDemoDiskPixelForPixelAtBothCellSizes) {
   for (Charset charset : {Charset::UpperGraphics, Charset::UpperLower})
     QFontDatabase::addApplicationFont(FontFilePath(QL_BIN_DIR, charset));
