@@ -33,48 +33,34 @@ void PngListing::Append(const ListingRow& row) {
   bits_.push_back(row.reverse);
 }
 
-bool PngListing::WritePicture(const CliOptions& options, const std::string& image,
-                              std::string* error) const {
-  if (SameFile(options.png, image)) {
-    *error = "is the disk image itself; not overwritten";
-    return false;
-  }
+Outcome PngListing::WritePicture(const CliOptions& options, const std::string& image) const {
+  if (SameFile(options.png, image))
+    return Outcome::Failure("is the disk image itself; not overwritten");
   std::vector<ListingRow> rows;
   rows.reserve(texts_.size());
   for (std::size_t r = 0; r < texts_.size(); ++r) rows.push_back({texts_[r], bits_[r]});
   RgbImage picture = RenderListing(rows, options.charset, options.scale);
   if (options.png_size > 0) picture = FitInto(picture, options.png_size);
-  return WritePng(picture, options.png, error);
+  return WritePng(picture, options.png);
 }
 
-bool WritePng(const RgbImage& picture, const std::string& path, std::string* error) {
-  if (picture.Empty()) {
-    *error = "nothing to draw";
-    return false;
-  }
+Outcome WritePng(const RgbImage& picture, const std::string& path) {
+  if (picture.Empty()) return Outcome::Failure("nothing to draw");
   std::FILE* file = OpenForWriting(path);
-  if (file == nullptr) {
-    *error = std::strerror(errno);
-    return false;
-  }
+  if (file == nullptr) return Outcome::Failure(std::strerror(errno));
   PngSink sink{file};
-  bool written = stbi_write_png_to_func(WriteToSink, &sink, picture.width, picture.height, 3,
-                                        picture.pixels.data(), picture.width * 3) != 0;
-  if (!written) *error = "the picture could not be encoded";
-  if (written && sink.error != 0) {
-    written = false;
-    *error = std::strerror(sink.error);
-  }
-  // A full disk may show only when the buffered end of the file goes out.
-  if (written && (std::fflush(file) != 0 || std::ferror(file) != 0)) {
-    written = false;
-    *error = std::strerror(errno);
+  Outcome written = Outcome::Success();
+  if (stbi_write_png_to_func(WriteToSink, &sink, picture.width, picture.height, 3,
+                             picture.pixels.data(), picture.width * 3) == 0) {
+    written = Outcome::Failure("the picture could not be encoded");
+  } else if (sink.error != 0) {
+    written = Outcome::Failure(std::strerror(sink.error));
+  } else if (std::fflush(file) != 0 || std::ferror(file) != 0) {
+    // A full disk may show only when the buffered end of the file goes out.
+    written = Outcome::Failure(std::strerror(errno));
   }
   const bool regular = IsRegularFile(file);
-  if (std::fclose(file) != 0 && written) {
-    written = false;
-    *error = std::strerror(errno);
-  }
+  if (std::fclose(file) != 0 && written) written = Outcome::Failure(std::strerror(errno));
   if (!written && regular) RemoveFile(path);
   return written;
 }

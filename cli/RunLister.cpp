@@ -94,10 +94,12 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
       return false;
     }
     status = std::max(status, ExitStatusOf(outcome));
-    if (&rows == &picture && outcome == ListOutcome::Listed &&
-        !picture.WritePicture(options, path, &reason)) {
+    const Outcome written = &rows == &picture && outcome == ListOutcome::Listed
+                                ? picture.WritePicture(options, path)
+                                : Outcome::Success();
+    if (!written) {
       std::string line = "quillane-dir: ";
-      AppendEscaped(line, options.png + ": " + reason);
+      AppendEscaped(line, options.png + ": " + written.reason);
       err.Write(line + "\n");
       status = std::max(status, kExitOutputFailed);
     }

@@ -155,7 +155,10 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
 ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& list,
                                        std::string* reason) {
   DiskImage image;
-  if (!image.Open(path, reason)) return ListOutcome::CannotOpen;
+  if (Outcome opened = image.Open(path); !opened) {
+    if (reason) *reason = std::move(opened.reason);
+    return ListOutcome::CannotOpen;
+  }
   return ListImage(image, path, list, reason);
 }
 

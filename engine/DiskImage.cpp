@@ -36,16 +36,15 @@ DiskImage& DiskImage::operator=(DiskImage&& other) noexcept {
   return *this;
 }
 
-bool DiskImage::Open(const std::string& path, std::string* reason) {
+Outcome DiskImage::Open(const std::string& path) {
   Close();
   std::string why;
   if (!OpenReadOnly(path, &file_, &size_, &why)) {
     file_ = kNoFile;
     size_ = 0;
-    if (reason) *reason = why;
-    return false;
+    return Outcome::Failure(std::move(why));
   }
-  return true;
+  return Outcome::Success();
 }
 
 DiskImage DiskImage::FromBytes(std::vector<std::uint8_t> bytes) {

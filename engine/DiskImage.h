@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Outcome.h"
 #include "ReadOnlyFile.h"
 
 namespace quillane {
@@ -39,9 +40,9 @@ class DiskImage {
   DiskImage& operator=(const DiskImage&) = delete;
 
   // Opens a regular file read-only. Anything else (missing file, folder, FIFO, device, socket,
-  // no permission) cannot be opened: false, and the reason in *reason when given. Opening
-  // never blocks, not even on a FIFO.
-  bool Open(const std::string& path, std::string* reason = nullptr);
+  // no permission) cannot be opened: a failure with the reason. Opening never blocks, not even
+  // on a FIFO.
+  Outcome Open(const std::string& path);
 
   // An image over bytes held in memory: an image read out of an archive, or built by a test.
   static DiskImage FromBytes(std::vector<std::uint8_t> bytes);

@@ -75,13 +75,14 @@ TEST(DiskImageTest, NamesInAnyScriptOpen) {
   for (const char* suffix : {" Δίσκος.d64", " 磁盘 ディスク.d64", " диск ü.d64"}) {
     const TempFile file(bytes, suffix);
     DiskImage image;
-    std::string reason;
-    ASSERT_TRUE(image.Open(file.path(), &reason)) << suffix << ": " << reason;
+    const Outcome opened = image.Open(file.path());
+    ASSERT_TRUE(opened) << suffix << ": " << opened.reason;
     EXPECT_EQ(image.ImageSize(), 3);
     image.SeekTo(2);
     EXPECT_EQ(image.ReadByte(), 0x56);
-    EXPECT_FALSE(image.Open(file.path() + "x", &reason));
-    EXPECT_EQ(reason, "No such file or directory");
+    const Outcome missing = image.Open(file.path() + "x");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.reason, "No such file or directory");
   }
 }
 
