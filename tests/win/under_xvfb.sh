@@ -12,6 +12,8 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     > /dev/null 2>&1
 fi
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
+# The designed resolution: the pixel checks share this prefix and leave theirs in it.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f > /dev/null 2>&1
 # The Wine processes started without a display end first: the program's own must find the X
 # display, not a desktop already made without one.
 wineserver -w
