@@ -21,10 +21,13 @@ namespace {
 
 constexpr wchar_t kLayoutCaption[] = L"Extended BAM could not be detected...";
 
-HWND WaitFor(const wchar_t* window_class, const wchar_t* caption) {
-  for (int i = 0; i < 200; ++i) {
-    HWND window = FindWindowW(window_class, caption);
-    if (window != nullptr && IsWindowVisible(window)) return window;
+// The first visible top-level window of the class and caption, waited for up to `tries` x 50 ms.
+HWND WaitFor(const wchar_t* window_class, const wchar_t* caption, int tries = 200) {
+  for (int i = 0; i < tries; ++i) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, window_class, caption); window != nullptr;
+         window = FindWindowExW(nullptr, window, window_class, caption)) {
+      if (IsWindowVisible(window)) return window;
+    }
     Sleep(50);
   }
   return nullptr;
@@ -122,10 +125,15 @@ int Cancel() {
 int About() {
   HWND main = MainWindow();
   if (main == nullptr) return Fail("no main window");
-  SetForegroundWindow(main);
-  Sleep(200);
-  Press({VK_MENU, VK_SPACE});
-  if (WaitFor(L"#32768", nullptr) == nullptr) return Fail("Alt+Space opened no menu");
+  // The keys reach the active window: until the program is ready for them, Alt+Space again.
+  HWND menu = nullptr;
+  for (int attempt = 0; attempt < 5 && menu == nullptr; ++attempt) {
+    SetForegroundWindow(main);
+    for (int i = 0; i < 40 && GetForegroundWindow() != main; ++i) Sleep(50);
+    Press({VK_MENU, VK_SPACE});
+    menu = WaitFor(L"#32768", nullptr, 40);
+  }
+  if (menu == nullptr) return Fail("Alt+Space opened no menu");
   Press({VK_UP});  // from the top to the last entry, past the separator
   Press({VK_RETURN});
   HWND info = WaitFor(L"#32770", L"Info");

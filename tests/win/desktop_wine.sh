@@ -16,13 +16,10 @@ export WINEPREFIX=${QL_WINEPREFIX:-$work/prefix} WINEDLLOVERRIDES="mscoree,mshtm
 # 768 sectors of zeros: no signature and no plausible extended BAM in any of the three layouts.
 head -c 196608 /dev/zero > "$work/forty.d64"
 cp "$(dirname "$0")/check_dialog.py" "$work/"
+. "$(dirname "$0")/wine_prefix.sh" 96
 
 cat > "$work/inside.sh" << 'INSIDE'
 set -eu
-[[ -f $WINEPREFIX/system.reg ]] || "$wine" wineboot -i > /dev/null 2>&1
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f > /dev/null 2>&1
-"${wine%64}server" -w
 cd "$(dirname "$exe")"
 
 "$wine" "$exe" "$work/forty.d64" > /dev/null 2>&1 &
