@@ -26,9 +26,10 @@ cd "$(dirname "$exe")"
 program=$!
 "$wine" "$probe" layout "$work/forty.d64" > "$work/places.txt"
 sleep 0.5
-# Not xwd: the question's window has the dialog class's save-under, and the X server answers a
-# picture of the root with what lies under such a window. import reads each window itself.
-import -window root "$work/shot.png"
+# The screen as one picture of the root window, as it shows. Not xwd: it puts its picture
+# together window by window, by colormap, and leaves a Wine window that lies wholly inside
+# another black.
+import -screen -window root "$work/shot.png"
 /usr/bin/python3 "$work/check_dialog.py" "$work/shot.png" "$work/places.txt"
 "$wine" "$probe" cancel
 "$wine" "$probe" close
