@@ -1,6 +1,6 @@
 // The Win32 windows driven by their control IDs under the real window manager (Wine under CTest):
 // the prompt kinds and their remembered answers, the font sequence at start and close, the
-// system menu, the About command and the sizes FormShow picks.
+// system menu, the About command, the sizes FormShow picks and the folder tree.
 #include <gtest/gtest.h>
 
 #include <functional>
