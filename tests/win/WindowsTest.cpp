@@ -250,6 +250,17 @@ TEST(MainFormTest, FolderTreeOpensDownToTheFolderAndChoosingOneListsItsImages) {
     EXPECT_EQ(FileList(form.Handle()), L"");
     TreeView_SelectItem(tree, chosen);
     EXPECT_EQ(FileList(form.Handle()), L"a.d64 b.D64");
+
+    // Another drive moves the tree to that drive's root.
+    HWND drives = GetDlgItem(form.Handle(), IDC_DRIVECOMBOBOX1);
+    const LRESULT z = SendMessageW(drives, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                   reinterpret_cast<LPARAM>(L"Z:\\"));
+    ASSERT_GE(z, 0);
+    SendMessageW(drives, CB_SETCURSEL, static_cast<WPARAM>(z), 0);
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_DRIVECOMBOBOX1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(drives));
+    EXPECT_EQ(ItemText(tree, TreeView_GetRoot(tree)), L"Z:\\");
+    EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
     SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
   }
   for (const wchar_t* name : files) DeleteFileW((sub + L"\\" + name).c_str());
