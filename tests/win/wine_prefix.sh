@@ -15,6 +15,12 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     > /dev/null 2>&1
   "${wine%64}server" -w
 fi
+# Debian's Wine keeps its own fonts (fonts-wine) in its data folder but loads none from there; the
+# title bars' button symbols come from Marlett, so the prefix gets it in its Fonts folder.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [[ -f /usr/share/wine/fonts/marlett.ttf && ! -f $fonts/marlett.ttf ]]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 changed=0
 if ! holds 'Software\\Wine\\X11 Driver' '"Managed"="N"'; then
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
