@@ -10,6 +10,11 @@ Usage, on a virtual display of its own:
 Several programs (say, two builds) take turns, so that a changing load on the machine falls on
 each alike. Prints each run, the medians and the least times in milliseconds; one unmeasured
 run of each program first fills the caches. The screen is looked at every half millisecond.
+
+The Windows program under Wine, against the bare window of bench/OneLineWindow.cpp (built with
+`cmake --build build-win --target one-line-window`), each started by a two-line script so that
+it takes the image as its argument: `cd build-win/bin && exec wine quillane-light.exe "$1"` and
+`cd build-win/bin && exec wine one-line-window.exe`, in a prefix set up as tests/win does.
 """
 import ctypes
 import statistics

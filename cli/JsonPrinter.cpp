@@ -1,8 +1,17 @@
 // --json: JSON Lines, one object per image, for building and searching catalogues.
+//
+// Every row of a listing becomes a few hundred bytes of JSON, so the printer writes in place
+// into buffers it keeps from image to image: one for each part of the object that the walk
+// fills out of order (prompts, messages, header, entries, the end), joined in EndImage. Text
+// goes through per-byte tables of its JSON form, numbers through std::to_chars, and nothing is
+// allocated for a row once the buffers have grown to the longest image.
 #include <array>
+#include <charconv>
+#include <cstring>
 #include <span>
 
 #include "ImagePrinter.h"
+#include "JsonText.h"
 #include "OutputText.h"
 
 namespace quillane::cli {
@@ -34,148 +43,232 @@ std::span<const std::uint8_t> Unpadded(std::span<const std::uint8_t> bytes) {
   return bytes;
 }
 
+// The JSON form of each PETSCII byte as the character set shows it: its UTF-8 text through
+// kJsonOfByte. A listing row's text is the same cells one after the other, so the table serves
+// rows and stored names alike. A cell of more than one UTF-8 byte needs no escape, so six bytes
+// always hold one.
+JsonCells MakePetsciiCells(Charset charset) {
+  JsonCells cells{};
+  std::string utf8;
+  for (std::size_t b = 0; b < cells.size(); ++b) {
+    const auto byte = static_cast<std::uint8_t>(b);
+    utf8.clear();
+    AppendPetsciiText(utf8, std::span(&byte, 1), charset);
+    JsonCell& cell = cells[b];
+    for (char c : utf8) {
+      const JsonCell& part = kJsonOfByte[static_cast<std::uint8_t>(c)];
+      if (cell.length + part.length > cell.bytes.size()) break;  // no cell of the sets is so long
+      std::memcpy(cell.bytes.data() + cell.length, part.bytes.data(), part.length);
+      cell.length = static_cast<std::uint8_t>(cell.length + part.length);
+    }
+  }
+  return cells;
+}
+
+char* Put(char* at, std::string_view literal) {
+  return std::copy(literal.begin(), literal.end(), at);
+}
+
+// A signed number, at most 11 characters.
+char* PutInt(char* at, int n) {
+  return std::to_chars(at, at + 11, n).ptr;
+}
+
+// Room for a field of PutField: a name of name_size bytes over n stored bytes.
+constexpr std::size_t FieldRoom(std::size_t name_size, std::size_t n) {
+  return 2 * name_size + 16 + (kMostJsonCell + 2) * n;
+}
+
 class JsonPrinter final : public ImagePrinter {
  public:
-  JsonPrinter(Charset charset, OutputFile& err) : ImagePrinter(err), charset_(charset) {}
+  JsonPrinter(Charset charset, OutputFile& err)
+      : ImagePrinter(err), petscii_(MakePetsciiCells(charset)) {}
 
   void BeginImage(const std::string& path) override {
     ImagePrinter::BeginImage(path);
-    for (std::string* part : {&prompts_, &messages_, &header_, &entries_, &end_, &free_row_}) {
-      part->clear();
+    for (OutputBuffer* part : {&prompts_, &messages_, &header_, &entries_, &end_, &free_row_}) {
+      part->Clear();
     }
   }
 
   void Prompt(Question question, const std::string& text, std::string_view answer) override {
-    prompts_ += prompts_.empty() ? "[" : ",";
-    prompts_ += "{\"kind\":" + std::to_string(static_cast<int>(question)) + ",\"text\":";
-    AppendDisplay(prompts_, text);
-    prompts_ += ",\"answer\":";
-    AppendJsonString(prompts_, answer);
-    prompts_ += '}';
+    char* at = prompts_.Room(32);
+    *at++ = prompts_.Size() == 0 ? '[' : ',';
+    at = Put(at, "{\"kind\":");
+    at = PutInt(at, static_cast<int>(question));
+    at = Put(at, ",\"text\":");
+    prompts_.Commit(at);
+    PutDisplay(prompts_, text);
+    at = prompts_.Room(16 + JsonRoom(answer.size()));
+    at = Put(at, ",\"answer\":");
+    at = PutJsonString(at, answer);
+    *at++ = '}';
+    prompts_.Commit(at);
   }
 
   void ShowMessage(const std::string& text) override {
-    messages_ += messages_.empty() ? "[" : ",";
-    AppendDisplay(messages_, text);
-  }
-
-  void OpenHeader(const HeaderFacts& facts) {
-    header_ += "{";
-    AppendField(header_, "disk_name", facts.disk_name, true);
-    AppendField(header_, "disk_id", facts.disk_id, false);
-    AppendField(header_, "dos_type", facts.dos_type, false);
-    header_ += "\"rows\":[";
-  }
-
-  void OpenEntry(const EntryFacts& facts) {
-    entries_ += entries_.empty() ? "[" : ",";
-    entries_ += "{\"blocks\":" + std::to_string(facts.Blocks());
-    entries_ += ",\"type_byte\":" + std::to_string(facts.TypeByte()) + ",\"type\":";
-    AppendJsonString(entries_, facts.type_text);
-    entries_ += facts.Locked() ? ",\"locked\":true" : ",\"locked\":false";
-    entries_ += facts.Closed() ? ",\"closed\":true" : ",\"closed\":false";
-    entries_ += ",\"geos_type\":" + std::to_string(facts.GeosType()) + ",";
-    AppendField(entries_, "name", facts.Name(), true);
-    entries_ += "\"row\":";
+    messages_ += messages_.Size() == 0 ? '[' : ',';
+    PutDisplay(messages_, text);
   }
 
   void End(WalkEnd end, int blocks_free) override {
-    end_ = "\"blocks_free\":" + std::to_string(blocks_free) + ",\"end\":\"";
-    end_ += kWalkEndNames[static_cast<std::size_t>(end)];
-    end_ += '"';
+    const std::string_view name = kWalkEndNames[static_cast<std::size_t>(end)];
+    end_.Clear();
+    char* at = end_.Room(48 + name.size());
+    at = Put(at, "\"blocks_free\":");
+    at = PutInt(at, blocks_free);
+    at = Put(at, ",\"end\":\"");
+    at = Put(at, name);
+    *at++ = '"';
+    end_.Commit(at);
   }
 
   void AppendRow(const ListingRow& row, const RowFacts& facts) override {
     if (facts.header) OpenHeader(*facts.header);
     if (facts.entry) OpenEntry(*facts.entry);
-    std::string& to = facts.kind == RowKind::BlocksFree ? free_row_
-                      : facts.kind == RowKind::Entry    ? entries_
-                                                        : header_;
+    OutputBuffer& to = facts.kind == RowKind::BlocksFree ? free_row_
+                       : facts.kind == RowKind::Entry    ? entries_
+                                                         : header_;
     PutRow(to, row);
   }
 
   // Rows without facts: none come from the walk.
   void Append(const ListingRow& row) override { AppendRow(row, {}); }
 
-  void PutRow(std::string& to, const ListingRow& row) {
-    if (&to == &header_ && count_ > 0) to += ',';
-    to += "{\"index\":" + std::to_string(count_++) + ",\"text\":";
-    scratch_.clear();
-    AppendRowText(scratch_, row, charset_, false);
-    AppendJsonString(to, scratch_);
-    to += ",\"petscii_hex\":\"";
-    AppendHex(to, row.text);
-    to += "\",\"reverse_hex\":\"";
-    AppendHex(to, row.reverse);
-    to += "\"}";
-    if (&to == &entries_) to += '}';
-  }
-
   void EndImage(ListOutcome outcome, const std::string& reason) override {
-    line_ = "{\"path\":";
-    AppendDisplay(line_, path_);
-    line_ += ",\"path_hex\":\"";
-    AppendHex(line_, path_);
-    line_ += '"';
+    out_ += "{\"path\":";
+    PutDisplay(out_, path_);
+    char* at = out_.Room(16 + 2 * path_.size());
+    at = Put(at, ",\"path_hex\":\"");
+    at = PutHex(at, std::string_view(path_));
+    *at++ = '"';
+    out_.Commit(at);
     if (!archive_.empty()) {
-      line_ += ",\"archive\":";
-      AppendDisplay(line_, archive_);
-      line_ += ",\"member\":";
+      out_ += ",\"archive\":";
+      PutDisplay(out_, archive_);
+      out_ += ",\"member\":";
       if (member_.empty()) {
-        line_ += "null";
+        out_ += "null";
       } else {
-        AppendDisplay(line_, member_);
+        PutDisplay(out_, member_);
       }
     }
-    line_ += ",\"outcome\":";
-    AppendJsonString(line_, OutcomeName(outcome));
+    at = out_.Room(128 + JsonRoom(reason.size()));
+    at = Put(at, ",\"outcome\":\"");
+    at = Put(at, OutcomeName(outcome));
+    *at++ = '"';
     if (outcome == ListOutcome::CannotOpen || outcome == ListOutcome::Unreadable) {
-      line_ += ",\"reason\":";
-      AppendJsonString(line_, reason);
+      at = Put(at, ",\"reason\":");
+      at = PutJsonString(at, reason);
       TellUser(reason);
     }
     if (outcome != ListOutcome::CannotOpen) {
-      line_ += ",\"mode\":" + std::to_string(ModeNumber(mode_)) + ",\"mode_name\":";
-      AppendJsonString(line_, kModeNames[static_cast<std::size_t>(ModeNumber(mode_))]);
+      const int mode = ModeNumber(mode_);
+      at = Put(at, ",\"mode\":");
+      at = PutInt(at, mode);
+      at = Put(at, ",\"mode_name\":\"");
+      at = Put(at, kModeNames[static_cast<std::size_t>(mode)]);
+      *at++ = '"';
     }
-    line_ += ",\"prompts\":" + (prompts_.empty() ? "[" : prompts_) + "]";
-    line_ += ",\"messages\":" + (messages_.empty() ? "[" : messages_) + "]";
+    out_.Commit(at);
+    out_ += ",\"prompts\":";
+    PutPart(prompts_, "[");
+    out_ += "],\"messages\":";
+    PutPart(messages_, "[");
+    out_ += ']';
     if (outcome == ListOutcome::Listed) {
-      line_ += ",\"header\":" + header_ + "]}";
-      line_ += ",\"entries\":" + (entries_.empty() ? "[" : entries_) + "]";
-      line_ += "," + end_ + ",\"blocks_free_row\":" + (free_row_.empty() ? "null" : free_row_);
+      out_ += ",\"header\":";
+      out_ += header_.View();
+      out_ += "]},\"entries\":";
+      PutPart(entries_, "[");
+      out_ += "],";
+      out_ += end_.View();
+      out_ += ",\"blocks_free_row\":";
+      PutPart(free_row_, "null");
     }
-    line_ += "}\n";
-    out_ += line_;
+    out_ += "}\n";
   }
 
  private:
-  // A path or message: its escaped form as a JSON string.
-  void AppendDisplay(std::string& to, std::string_view text) {
-    scratch_.clear();
-    AppendEscaped(scratch_, text);
-    AppendJsonString(to, scratch_);
+  void OpenHeader(const HeaderFacts& facts) {
+    char* at =
+        header_.Room(16 + FieldRoom(9, facts.disk_name.size()) +
+                     FieldRoom(7, facts.disk_id.size()) + FieldRoom(8, facts.dos_type.size()));
+    *at++ = '{';
+    at = PutField(at, "disk_name", facts.disk_name, true);
+    at = PutField(at, "disk_id", facts.disk_id, false);
+    at = PutField(at, "dos_type", facts.dos_type, false);
+    at = Put(at, "\"rows\":[");
+    header_.Commit(at);
+  }
+
+  void OpenEntry(const EntryFacts& facts) {
+    char* at = entries_.Room(160 + JsonRoom(facts.type_text.size()) + FieldRoom(4, kEntryNameSize));
+    *at++ = entries_.Size() == 0 ? '[' : ',';
+    at = Put(at, "{\"blocks\":");
+    at = PutInt(at, facts.Blocks());
+    at = Put(at, ",\"type_byte\":");
+    at = PutInt(at, facts.TypeByte());
+    at = Put(at, ",\"type\":");
+    at = PutJsonString(at, facts.type_text);
+    at = Put(at, facts.Locked() ? ",\"locked\":true" : ",\"locked\":false");
+    at = Put(at, facts.Closed() ? ",\"closed\":true" : ",\"closed\":false");
+    at = Put(at, ",\"geos_type\":");
+    at = PutInt(at, facts.GeosType());
+    *at++ = ',';
+    at = PutField(at, "name", facts.Name(), true);
+    at = Put(at, "\"row\":");
+    entries_.Commit(at);
+  }
+
+  // {"index":N,"text":"TEXT","petscii_hex":"HEX","reverse_hex":"HEX"}, the text in the
+  // character set; an entry's row closes its entry too.
+  void PutRow(OutputBuffer& to, const ListingRow& row) {
+    char* at = to.Room(96 + (kMostJsonCell + 2) * row.text.size() + 2 * row.reverse.size());
+    if (&to == &header_ && count_ > 0) *at++ = ',';
+    at = Put(at, "{\"index\":");
+    at = PutInt(at, count_++);
+    at = Put(at, ",\"text\":\"");
+    at = PutJson(at, row.text, petscii_);
+    at = Put(at, "\",\"petscii_hex\":\"");
+    at = PutHex(at, row.text);
+    at = Put(at, "\",\"reverse_hex\":\"");
+    at = PutHex(at, row.reverse);
+    at = Put(at, "\"}");
+    if (&to == &entries_) *at++ = '}';
+    to.Commit(at);
   }
 
   // "NAME":"TEXT","NAME_hex":"HEX", the text in the character set, without the padding when
-  // unpad.
-  void AppendField(std::string& to, std::string_view name, std::span<const std::uint8_t> bytes,
-                   bool unpad) {
-    to += '"';
-    to += name;
-    to += "\":";
-    scratch_.clear();
-    AppendPetsciiText(scratch_, unpad ? Unpadded(bytes) : bytes, charset_);
-    AppendJsonString(to, scratch_);
-    to += ",\"";
-    to += name;
-    to += "_hex\":\"";
-    AppendHex(to, bytes);
-    to += "\",";
+  // unpad: at most FieldRoom(name.size(), bytes.size()) bytes.
+  char* PutField(char* at, std::string_view name, std::span<const std::uint8_t> bytes,
+                 bool unpad) const {
+    *at++ = '"';
+    at = Put(at, name);
+    at = Put(at, "\":\"");
+    at = PutJson(at, unpad ? Unpadded(bytes) : bytes, petscii_);
+    at = Put(at, "\",\"");
+    at = Put(at, name);
+    at = Put(at, "_hex\":\"");
+    at = PutHex(at, bytes);
+    return Put(at, "\",");
   }
 
-  Charset charset_;
-  std::string prompts_, messages_, header_, entries_, end_, free_row_, scratch_, line_;
+  // A path or message: its escaped form as a JSON string.
+  void PutDisplay(OutputBuffer& to, std::string_view text) {
+    scratch_.clear();
+    AppendEscaped(scratch_, text);
+    to.Commit(PutJsonString(to.Room(JsonRoom(scratch_.size())), scratch_));
+  }
+
+  // A part of the object as gathered, or `empty` when nothing was.
+  void PutPart(const OutputBuffer& part, std::string_view empty) {
+    out_ += part.Size() == 0 ? empty : part.View();
+  }
+
+  JsonCells petscii_;
+  OutputBuffer prompts_, messages_, header_, entries_, end_, free_row_;
+  std::string scratch_;  // escaped text, its capacity kept
 };
 
 }  // namespace

@@ -218,21 +218,4 @@ void AppendEscaped(std::string& out, std::string_view text) {
   }
 }
 
-void AppendJsonString(std::string& out, std::string_view utf8) {
-  out += '"';
-  for (char c : utf8) {
-    const auto b = static_cast<std::uint8_t>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (b < 0x20) {
-      out += "\\u00";
-      PutHex(Extend(out, 2), b);
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
 }  // namespace quillane

@@ -41,7 +41,4 @@ void AppendPetsciiText(std::string& out, std::span<const std::uint8_t> bytes, Ch
 // so the original bytes can always be recovered.
 void AppendEscaped(std::string& out, std::string_view text);
 
-// A JSON string, quotes included, of UTF-8 text.
-void AppendJsonString(std::string& out, std::string_view utf8);
-
 }  // namespace quillane

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -162,6 +163,8 @@ TfMainForm::~TfMainForm() {
 void TfMainForm::CreateControls() {
   const int dpi = scale_dpi_;
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  INITCOMMONCONTROLSEX common{sizeof common, ICC_TREEVIEW_CLASSES};
+  InitCommonControlsEx(&common);
   dialog_font_ =
       CreateFontW(-Scaled(kDialogFontPixels, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -173,7 +176,8 @@ void TfMainForm::CreateControls() {
     const char* text;
   } controls[] = {
       {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, IDC_DRIVECOMBOBOX1, ""},
-      {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+      {WC_TREEVIEWW,
+       TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
        IDC_DIRECTORYLISTBOX1, ""},
       {kSplitterClass, 0, IDC_SPLITTER2, ""},
       {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
@@ -193,7 +197,7 @@ void TfMainForm::CreateControls() {
         10, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font_), FALSE);
   }
-  SendMessageW(Control(IDC_DIRECTORYLISTBOX1), LB_SETITEMHEIGHT, 0, Scaled(kFolderItemHeight, dpi));
+  TreeView_SetItemHeight(Control(IDC_DIRECTORYLISTBOX1), Scaled(kFolderItemHeight, dpi));
   SendMessageW(Control(IDC_FILELISTBOX1), LB_SETITEMHEIGHT, 0, Scaled(kFileItemHeight, dpi));
   CheckDlgButton(window_, IDC_RADIOBUTTON1, BST_CHECKED);
   painter_.SetCellSize(SizesForDotsPerInch(kDesignDotsPerInch).item_height);
@@ -249,62 +253,115 @@ void TfMainForm::FillDrives() {
   }
 }
 
-void TfMainForm::SetFolder(const std::wstring& folder) {
-  const std::wstring base = WithBackslash(folder);
+// The folders right inside `base` (ending in "\"), sorted by name in any letter case; and the
+// image files there, by the "*.d64" mask in any letter case, sorted alike. False when the
+// folder cannot be read.
+bool TfMainForm::ReadFolder(const std::wstring& base, std::vector<std::wstring>* folders,
+                            std::vector<std::wstring>* files) {
   WIN32_FIND_DATAW found{};
   HANDLE search = FindFirstFileW((base + L"*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  std::vector<std::wstring> folders, files;
+  if (search == INVALID_HANDLE_VALUE) return false;
   do {
     const std::wstring name = found.cFileName;
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      if (name != L"." && name != L"..") folders.push_back(name);
-    } else if (HasImageExtension(Utf8OfWide(name), kPathSeparators)) {
-      files.push_back(name);
+      if (folders != nullptr && name != L"." && name != L"..") folders->push_back(name);
+    } else if (files != nullptr && HasImageExtension(Utf8OfWide(name), kPathSeparators)) {
+      files->push_back(name);
     }
   } while (FindNextFileW(search, &found));
   FindClose(search);
   const auto by_name = [](const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_LESS_THAN;
   };
-  std::sort(folders.begin(), folders.end(), by_name);
-  std::sort(files.begin(), files.end(), by_name);
-  folder_ = base;
+  if (folders != nullptr) std::sort(folders->begin(), folders->end(), by_name);
+  if (files != nullptr) std::sort(files->begin(), files->end(), by_name);
+  return true;
+}
+
+// One folder of the tree; its item keeps the index of its full path in folder_items_. Every
+// folder shows an expand button until it is first opened and found to hold none.
+HTREEITEM TfMainForm::AddFolderItem(HTREEITEM parent, const std::wstring& text,
+                                    const std::wstring& path) {
+  folder_items_.push_back(path);
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN;
+  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+  insert.item.lParam = static_cast<LPARAM>(folder_items_.size() - 1);
+  insert.item.cChildren = 1;
+  return TreeView_InsertItem(Control(IDC_DIRECTORYLISTBOX1), &insert);
+}
+
+const std::wstring& TfMainForm::FolderOfItem(HTREEITEM item) const {
+  TVITEMW data{};
+  data.mask = TVIF_PARAM | TVIF_HANDLE;
+  data.hItem = item;
+  TreeView_GetItem(Control(IDC_DIRECTORYLISTBOX1), &data);
+  return folder_items_.at(static_cast<std::size_t>(data.lParam));
+}
+
+// A folder's subfolders are read the first time it is opened, not before.
+void TfMainForm::FillFolderItem(HTREEITEM item) {
+  HWND tree = Control(IDC_DIRECTORYLISTBOX1);
+  if (TreeView_GetChild(tree, item) != nullptr) return;
+  const std::wstring path = FolderOfItem(item);
+  std::vector<std::wstring> folders;
+  ReadFolder(path, &folders, nullptr);
+  for (const std::wstring& name : folders) AddFolderItem(item, name, path + name + L"\\");
+  if (folders.empty()) {
+    TVITEMW data{};
+    data.mask = TVIF_CHILDREN | TVIF_HANDLE;
+    data.hItem = item;
+    data.cChildren = 0;
+    TreeView_SetItem(tree, &data);
+  }
+}
+
+void TfMainForm::SetFolder(const std::wstring& folder) {
+  const std::wstring base = WithBackslash(folder);
+  if (!ReadFolder(base, nullptr, nullptr)) return;
 
   // The drive selector shows the folder's drive.
+  const std::wstring root = base.substr(0, base.find(L'\\') + 1);
   HWND drives = Control(IDC_DRIVECOMBOBOX1);
-  const int drive = static_cast<int>(
-      SendMessageW(drives, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(base.substr(0, base.find(L'\\') + 1).c_str())));
+  const int drive = static_cast<int>(SendMessageW(
+      drives, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(root.c_str())));
   SendMessageW(drives, CB_SETCURSEL, static_cast<WPARAM>(drive), 0);
 
-  // The folder tree: the folder's ancestors from the root down, indented, the folder itself,
-  // then its subfolders one step further in.
+  // The tree of the drive, opened along the way from its root down to the folder.
   HWND tree = Control(IDC_DIRECTORYLISTBOX1);
+  building_tree_ = true;
   SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(tree, LB_RESETCONTENT, 0, 0);
+  TreeView_DeleteAllItems(tree);
   folder_items_.clear();
-  int depth = 0;
-  int current_item = 0;
-  for (std::size_t end = base.find(L'\\'); end != std::wstring::npos;
+  HTREEITEM item = AddFolderItem(TVI_ROOT, root, root);
+  for (std::size_t end = base.find(L'\\', root.size()); end != std::wstring::npos;
        end = base.find(L'\\', end + 1)) {
-    const std::size_t start = depth == 0 ? 0 : base.rfind(L'\\', end - 1) + 1;
-    const std::wstring text = std::wstring(static_cast<std::size_t>(depth) * 2, L' ') +
-                              base.substr(start, end - start + (depth == 0 ? 1 : 0));
-    current_item = static_cast<int>(
-        SendMessageW(tree, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    folder_items_.push_back(base.substr(0, end + 1));
-    ++depth;
+    TreeView_Expand(tree, item, TVE_EXPAND);
+    const std::wstring path = base.substr(0, end + 1);
+    HTREEITEM child = TreeView_GetChild(tree, item);
+    while (child != nullptr && CompareStringOrdinal(FolderOfItem(child).c_str(), -1, path.c_str(),
+                                                    -1, TRUE) != CSTR_EQUAL) {
+      child = TreeView_GetNextSibling(tree, child);
+    }
+    if (child == nullptr) break;  // a folder the listing does not show: stay at its parent
+    item = child;
   }
-  for (const std::wstring& name : folders) {
-    const std::wstring text = std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + name;
-    SendMessageW(tree, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    folder_items_.push_back(base + name + L"\\");
-  }
-  SendMessageW(tree, LB_SETCURSEL, static_cast<WPARAM>(current_item), 0);
+  TreeView_Expand(tree, item, TVE_EXPAND);
+  TreeView_SelectItem(tree, item);
   SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
+  TreeView_EnsureVisible(tree, item);
   InvalidateRect(tree, nullptr, TRUE);
+  building_tree_ = false;
+  ShowFiles(FolderOfItem(item));
+}
 
+// The file list: the image files of the folder chosen in the tree.
+void TfMainForm::ShowFiles(const std::wstring& folder) {
+  std::vector<std::wstring> files;
+  ReadFolder(folder, nullptr, &files);
+  folder_ = folder;
   HWND list = Control(IDC_FILELISTBOX1);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -461,6 +518,16 @@ LRESULT TfMainForm::Handle(UINT message, WPARAM w, LPARAM l) {
         return reinterpret_cast<LRESULT>(painter_.Background());
       }
       break;
+    case WM_NOTIFY: {
+      const auto* note = reinterpret_cast<const NMTREEVIEWW*>(l);
+      if (note->hdr.idFrom != IDC_DIRECTORYLISTBOX1) break;
+      if (note->hdr.code == TVN_ITEMEXPANDINGW && (note->action & TVE_EXPAND) != 0)
+        FillFolderItem(note->itemNew.hItem);
+      // Choosing a folder, by mouse or keyboard, shows its files.
+      if (note->hdr.code == TVN_SELCHANGEDW && !building_tree_ && note->itemNew.hItem != nullptr)
+        ShowFiles(FolderOfItem(note->itemNew.hItem));
+      return 0;
+    }
     case WM_COMMAND: {
       const int id = LOWORD(w);
       const int code = HIWORD(w);
@@ -475,12 +542,6 @@ LRESULT TfMainForm::Handle(UINT message, WPARAM w, LPARAM l) {
           SendMessageW(drives, CB_GETLBTEXT, static_cast<WPARAM>(index),
                        reinterpret_cast<LPARAM>(name));
           SetFolder(name);
-        }
-      }
-      if (id == IDC_DIRECTORYLISTBOX1 && code == LBN_DBLCLK) {
-        const LRESULT index = SendMessageW(Control(id), LB_GETCURSEL, 0, 0);
-        if (index >= 0 && static_cast<std::size_t>(index) < folder_items_.size()) {
-          SetFolder(folder_items_[static_cast<std::size_t>(index)]);
         }
       }
       if (id == IDC_FILELISTBOX1 && code == LBN_SELCHANGE) {

@@ -2,6 +2,8 @@
 
 #include "SystemHeaders.h"
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,7 +51,8 @@ class TfMainForm final : public quillane::MessageBox {
   // quillane::MessageBox: a message of the listing over this window.
   void ShowMessage(const std::string& text) override;
 
-  // The browser pane's folder; a folder that cannot be read leaves the lists as they were.
+  // The browser pane's folder: the tree of its drive opened down to it, its image files in the
+  // file list. A folder that cannot be read leaves both as they were.
   void SetFolder(const std::wstring& folder);
 
  private:
@@ -59,6 +62,12 @@ class TfMainForm final : public quillane::MessageBox {
   void CreateControls();
   void Layout();
   void FillDrives();
+  static bool ReadFolder(const std::wstring& base, std::vector<std::wstring>* folders,
+                         std::vector<std::wstring>* files);
+  HTREEITEM AddFolderItem(HTREEITEM parent, const std::wstring& text, const std::wstring& path);
+  const std::wstring& FolderOfItem(HTREEITEM item) const;
+  void FillFolderItem(HTREEITEM item);
+  void ShowFiles(const std::wstring& folder);
   void ListImage(const std::string& path);
   void ListCommandLineImage();
   HWND Control(int id) const { return GetDlgItem(window_, id); }
@@ -84,4 +93,5 @@ class TfMainForm final : public quillane::MessageBox {
   bool shown_ = false;
   bool closed_ = false;
   bool listing_in_progress_ = false;
+  bool building_tree_ = false;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -243,6 +244,27 @@ TEST(QuillaneDirTest, JsonFields) {
     std::vector<std::string> args = c.args;
     args.insert(args.begin(), "--json");
     EXPECT_EQ(RunDir(args, "CMD | jq -c '" + c.filter + "' >OUT").out, c.expected + "\n");
+  }
+}
+
+// Each row's text in the catalogue reads as the plain listing shows the row, in both character
+// sets, with names that hold every byte code but zero.
+TEST(QuillaneDirTest, JsonRowTextIsTheListingText) {
+  ImageBuilder image = ImageBuilder::Blank35().Link(18, 1, 18, 4);
+  for (int k = 0; k < 16; ++k) {
+    std::string name;
+    for (int i = 0; i < 16; ++i) name += static_cast<char>(std::max(1, 16 * k + i));
+    image.SetEntry(18, k < 8 ? 1 : 4, k % 8, {.name = name});
+  }
+  const TempFile file = image.WriteTemp();
+  for (const std::string charset : {"upper", "lower"}) {
+    const Result text = RunDir({"--color", "never", "--charset", charset, file.path()});
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 18);
+    EXPECT_EQ(RunDir({"--json", "--charset", charset, file.path()},
+                     "CMD | jq -r '.header.rows[].text, .entries[].row.text, "
+                     ".blocks_free_row.text' >OUT")
+                  .out,
+              text.out);
   }
 }
 

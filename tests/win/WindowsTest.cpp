@@ -1,6 +1,6 @@
 // The Win32 windows driven by their control IDs under the real window manager (Wine under CTest):
 // the prompt kinds and their remembered answers, the font sequence at start and close, the
-// system menu, the About command and the sizes FormShow picks.
+// system menu, the About command, the sizes FormShow picks and the folder tree.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,6 +12,8 @@
 #include "MainWindow.h"
 #include "PromptDialog.h"
 #include "SystemHeaders.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -188,6 +190,82 @@ TEST(MainFormTest, FontsSystemMenuAboutAndSizes) {
     while (PeekMessageW(&quit, nullptr, 0, 0, PM_REMOVE)) {
     }
   }
+}
+
+std::wstring ItemText(HWND tree, HTREEITEM item) {
+  wchar_t text[64] = {};
+  TVITEMW data{};
+  data.mask = TVIF_TEXT | TVIF_HANDLE;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = 64;
+  TreeView_GetItem(tree, &data);
+  return text;
+}
+
+std::wstring FileList(HWND form) {
+  std::wstring names;
+  const int count =
+      static_cast<int>(SendDlgItemMessageW(form, IDC_FILELISTBOX1, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t name[64] = {};
+    SendDlgItemMessageW(form, IDC_FILELISTBOX1, LB_GETTEXT, static_cast<WPARAM>(i),
+                        reinterpret_cast<LPARAM>(name));
+    names += (names.empty() ? L"" : L" ") + std::wstring(name);
+  }
+  return names;
+}
+
+TEST(MainFormTest, FolderTreeOpensDownToTheFolderAndChoosingOneListsItsImages) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring top = std::wstring(temp) + L"ql-tree";
+  const std::wstring sub = top + L"\\Disks";
+  const wchar_t* files[] = {L"b.D64", L"a.d64", L"c.txt", L"d.d64.bak"};
+  for (const std::wstring& folder : {top, sub, sub + L"\\Deep", sub + L"\\Deep\\Deeper"})
+    CreateDirectoryW(folder.c_str(), nullptr);
+  for (const wchar_t* name : files) {
+    CloseHandle(CreateFileW((sub + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            0, nullptr));
+  }
+  {
+    RecordingCalls calls;
+    TfMainForm form(calls, "P\\", {"q.exe"});
+    HWND tree = GetDlgItem(form.Handle(), IDC_DIRECTORYLISTBOX1);
+    form.SetFolder(sub);
+    HTREEITEM chosen = TreeView_GetSelection(tree);
+    EXPECT_EQ(ItemText(tree, chosen), L"Disks");
+    EXPECT_EQ(ItemText(tree, TreeView_GetParent(tree, chosen)), L"ql-tree");
+    EXPECT_EQ(FileList(form.Handle()), L"a.d64 b.D64");
+
+    // The chosen folder is open; its subfolders are read when they are opened.
+    HTREEITEM deep = TreeView_GetChild(tree, chosen);
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(ItemText(tree, deep), L"Deep");
+    EXPECT_EQ(TreeView_GetChild(tree, deep), nullptr);
+    TreeView_Expand(tree, deep, TVE_EXPAND);
+    EXPECT_EQ(ItemText(tree, TreeView_GetChild(tree, deep)), L"Deeper");
+
+    TreeView_SelectItem(tree, deep);
+    EXPECT_EQ(FileList(form.Handle()), L"");
+    TreeView_SelectItem(tree, chosen);
+    EXPECT_EQ(FileList(form.Handle()), L"a.d64 b.D64");
+
+    // Another drive moves the tree to that drive's root.
+    HWND drives = GetDlgItem(form.Handle(), IDC_DRIVECOMBOBOX1);
+    const LRESULT z = SendMessageW(drives, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                   reinterpret_cast<LPARAM>(L"Z:\\"));
+    ASSERT_GE(z, 0);
+    SendMessageW(drives, CB_SETCURSEL, static_cast<WPARAM>(z), 0);
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_DRIVECOMBOBOX1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(drives));
+    EXPECT_EQ(ItemText(tree, TreeView_GetRoot(tree)), L"Z:\\");
+    EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  }
+  for (const wchar_t* name : files) DeleteFileW((sub + L"\\" + name).c_str());
+  for (const std::wstring& folder : {sub + L"\\Deep\\Deeper", sub + L"\\Deep", sub, top})
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

@@ -19,11 +19,6 @@ export WINEPREFIX=${QL_WINEPREFIX:-$work/prefix} WINEDLLOVERRIDES="mscoree,mshtm
 cat > "$work/inside.sh" << 'INSIDE'
 set -eu
 
-[[ -f $WINEPREFIX/system.reg ]] || "$wine" wineboot -i > /dev/null 2>&1
-# Wine draws the title bars itself (no window manager here), at the resolution asked for.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f > /dev/null 2>&1
-"${wine%64}server" -w
 cp "$image" "$work/image.d64"
 (cd "$(dirname "$exe")" && "$wine" "$exe" "$work/image.d64") > "$work/program.log" 2>&1 &
 for _ in $(seq 60); do
@@ -35,6 +30,7 @@ cat "$work/check.log"
 exit 1
 INSIDE
 cp "$(dirname "$0")/find_listing.py" "$work/"
+. "$(dirname "$0")/wine_prefix.sh" "$dpi"
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/inside.sh" || status=$?
 "${wine%64}server" -k 2> /dev/null || true
