@@ -273,11 +273,10 @@ void FileBrowser::ShowFiles(const QString& folder) {
   QStringList members;
 #ifdef QL_WITH_ARCHIVES
   std::vector<std::string> names;
-  std::string reason;
   const QFileInfo info(folder);
   if (NameOnlyIcons::IsArchive(info)) {
     // A damaged archive shows the members before the damage.
-    quillane::archive::ImageMemberNames(QFile::encodeName(folder).toStdString(), &names, &reason);
+    quillane::archive::ImageMemberNames(QFile::encodeName(folder).toStdString(), &names);
     for (const std::string& name : names) members << QFile::decodeName(name.c_str());
     archive_ = folder;
     member_model_->setStringList(members);

@@ -216,10 +216,10 @@ void TfMainForm::ListImage(const std::string& path) {
   quillane::ListOutcome outcome = quillane::ListOutcome::CannotOpen;
   quillane::cli::ForEachImageSource(path, false, [&](quillane::cli::ImageSource& source) {
     if (source.kind == quillane::cli::ImageSource::Kind::File) {
-      outcome = lister_->ListImage(path, *listing_);
+      outcome = lister_->ListImage(path, *listing_).outcome;
     } else if (source.kind == quillane::cli::ImageSource::Kind::Bytes) {
       quillane::DiskImage image = quillane::DiskImage::FromBytes(std::move(source.bytes));
-      outcome = lister_->ListImage(image, source.path, *listing_);
+      outcome = lister_->ListImage(image, source.path, *listing_).outcome;
     }
     return false;  // the first image only
   });

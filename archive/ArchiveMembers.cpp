@@ -142,12 +142,18 @@ bool ForEachEntry(const std::string& path,
   }
 }
 
+// What a reader that says why through a string brings back.
+Outcome OutcomeOf(bool ok, std::string reason) {
+  return ok ? Outcome::Success() : Outcome::Failure(std::move(reason));
+}
+
 }  // namespace
 
-bool ReadImageMembers(const std::string& path, const std::string* only,
-                      const std::function<bool(Member&)>& visit, std::string* reason) {
+Outcome ReadImageMembers(const std::string& path, const std::string* only,
+                         const std::function<bool(Member&)>& visit) {
   Member member;
-  return ForEachEntry(
+  std::string reason;
+  const bool whole = ForEachEntry(
       path,
       [&](struct archive* a, struct archive_entry* entry) {
         if (archive_entry_filetype(entry) != AE_IFREG) return true;
@@ -167,12 +173,13 @@ bool ReadImageMembers(const std::string& path, const std::string* only,
         member.bytes = {};  // the member's bytes are dropped at once
         return go_on && !only;
       },
-      reason);
+      &reason);
+  return OutcomeOf(whole, std::move(reason));
 }
 
-bool ImageMemberNames(const std::string& path, std::vector<std::string>* names,
-                      std::string* reason) {
-  return ForEachEntry(
+Outcome ImageMemberNames(const std::string& path, std::vector<std::string>* names) {
+  std::string reason;
+  const bool whole = ForEachEntry(
       path,
       [names](struct archive*, struct archive_entry* entry) {
         std::string name = NameOf(entry);
@@ -182,25 +189,25 @@ bool ImageMemberNames(const std::string& path, std::vector<std::string>* names,
         }
         return true;
       },
-      reason);
+      &reason);
+  return OutcomeOf(whole, std::move(reason));
 }
 
-bool ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes,
-                         std::string* reason) {
-  const int fd = OpenRegular(path, reason);
-  if (fd < 0) return false;
-  const ArchivePtr a = OpenReader(fd, true, reason);
-  if (!a) return false;
+Outcome ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes) {
+  std::string reason;
+  const int fd = OpenRegular(path, &reason);
+  if (fd < 0) return Outcome::Failure(std::move(reason));
+  const ArchivePtr a = OpenReader(fd, true, &reason);
+  if (!a) return Outcome::Failure(std::move(reason));
   struct archive_entry* entry = nullptr;
   if (archive_read_next_header(a.get(), &entry) != ARCHIVE_OK) {
-    *reason = ErrorOf(a.get());
-    return false;
+    return Outcome::Failure(ErrorOf(a.get()));
   }
   if (archive_filter_code(a.get(), 0) != ARCHIVE_FILTER_GZIP) {
-    *reason = "not gzip-compressed";
-    return false;
+    return Outcome::Failure("not gzip-compressed");
   }
-  return ReadData(a.get(), bytes, reason);
+  const bool read = ReadData(a.get(), bytes, &reason);
+  return OutcomeOf(read, std::move(reason));
 }
 
 }  // namespace quillane::archive

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Outcome.h"
+
 namespace quillane::archive {
 
 // The most bytes read of one image: one past the largest accepted image size (a 40-track image
@@ -24,19 +26,17 @@ struct Member {
 // name is an image's to visit; with only set, just the first member of that name. Members that
 // are folders, links, other files and archives inside the archive are passed over. Each
 // member's bytes are read into memory only; nothing is written anywhere. visit returns false to
-// stop. Returns false, with the reason, when the archive could not be opened or is damaged; the
-// members read before the damage have been visited.
-bool ReadImageMembers(const std::string& path, const std::string* only,
-                      const std::function<bool(Member&)>& visit, std::string* reason);
+// stop. Fails, saying why, when the archive could not be opened or is damaged; the members read
+// before the damage have been visited.
+Outcome ReadImageMembers(const std::string& path, const std::string* only,
+                         const std::function<bool(Member&)>& visit);
 
 // The names of the archive's image members that are safe to show and list, in archive order,
 // read from the members' headers alone (their data is passed over, not inflated).
-bool ImageMemberNames(const std::string& path, std::vector<std::string>* names,
-                      std::string* reason);
+Outcome ImageMemberNames(const std::string& path, std::vector<std::string>* names);
 
-// The one image inside a gzip-compressed file (".d64.gz"), cut at kMostImageBytes. False, with
-// the reason, when the file cannot be opened or is not whole gzip data.
-bool ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes,
-                         std::string* reason);
+// The one image inside a gzip-compressed file (".d64.gz"), cut at kMostImageBytes. Fails, saying
+// why, when the file cannot be opened or is not whole gzip data.
+Outcome ReadCompressedImage(const std::string& path, std::vector<std::uint8_t>* bytes);
 
 }  // namespace quillane::archive

@@ -32,24 +32,20 @@ bool TakeMembers(const std::string& archive_path, const std::string* only, bool 
                  const std::function<bool(ImageSource&)>& take) {
   bool go_on = true;
   bool found = false;
-  std::string reason;
-  const bool whole = archive::ReadImageMembers(
-      archive_path, only,
-      [&](archive::Member& member) {
-        found = true;
-        ImageSource source;
-        source.kind = member.read ? ImageSource::Kind::Bytes : ImageSource::Kind::Failed;
-        source.path = archive_path + "/" + member.name;
-        source.archive = archive_path;
-        source.member = member.name;
-        source.bytes = std::move(member.bytes);
-        source.reason = std::move(member.reason);
-        go_on = take(source);
-        return go_on;
-      },
-      &reason);
+  const Outcome whole = archive::ReadImageMembers(archive_path, only, [&](archive::Member& member) {
+    found = true;
+    ImageSource source;
+    source.kind = member.read ? ImageSource::Kind::Bytes : ImageSource::Kind::Failed;
+    source.path = archive_path + "/" + member.name;
+    source.archive = archive_path;
+    source.member = member.name;
+    source.bytes = std::move(member.bytes);
+    source.reason = std::move(member.reason);
+    go_on = take(source);
+    return go_on;
+  });
   if (!go_on) return false;
-  if (!whole) return Take(take, ImageSource::Kind::Failed, archive_path, reason);
+  if (!whole) return Take(take, ImageSource::Kind::Failed, archive_path, whole.reason);
   if (only && !found) {
     return Take(take, ImageSource::Kind::Failed, archive_path + "/" + *only,
                 "no such image in the archive");
@@ -64,9 +60,9 @@ bool TakeCompressed(const std::string& path, const std::function<bool(ImageSourc
   ImageSource source;
   source.path = path;
   source.archive = path;
-  source.kind = archive::ReadCompressedImage(path, &source.bytes, &source.reason)
-                    ? ImageSource::Kind::Bytes
-                    : ImageSource::Kind::Failed;
+  Outcome read = archive::ReadCompressedImage(path, &source.bytes);
+  source.kind = read ? ImageSource::Kind::Bytes : ImageSource::Kind::Failed;
+  source.reason = std::move(read.reason);
   return take(source);
 }
 #endif

@@ -14,7 +14,7 @@ namespace quillane::cli {
 // appends them, then draws them with the picture renderer and writes the file.
 //
 //   PngListing picture;
-//   if (lister.ListImage(path, picture) == ListOutcome::Listed) {
+//   if (lister.ListImage(path, picture).outcome == ListOutcome::Listed) {
 //     if (const Outcome written = picture.WritePicture(options, path); !written) ...
 //   }
 class PngListing final : public ListingList {

@@ -79,22 +79,21 @@ int RunLister(const CliOptions& options, bool out_is_terminal, OutputFile& out, 
     }
     printer->BeginImage(path);
     printer->SetOrigin(source.archive, source.member);
-    std::string reason = source.reason;
-    ListOutcome outcome = ListOutcome::CannotOpen;
+    ListResult listed{ListOutcome::CannotOpen, source.reason};
     if (source.kind == ImageSource::Kind::File) {
-      outcome = lister.ListImage(path, rows, &reason);
+      listed = lister.ListImage(path, rows);
     } else if (source.kind == ImageSource::Kind::Bytes) {
       DiskImage image = DiskImage::FromBytes(std::move(source.bytes));
-      outcome = lister.ListImage(image, path, rows, &reason);
+      listed = lister.ListImage(image, path, rows);
     }
-    printer->EndImage(outcome, reason);
+    printer->EndImage(listed.outcome, listed.reason);
     if (!out.Write(printer->Output())) {
       status = OutputFailed(out, err);
       stopped = true;
       return false;
     }
-    status = std::max(status, ExitStatusOf(outcome));
-    const Outcome written = &rows == &picture && outcome == ListOutcome::Listed
+    status = std::max(status, ExitStatusOf(listed.outcome));
+    const Outcome written = &rows == &picture && listed.outcome == ListOutcome::Listed
                                 ? picture.WritePicture(options, path)
                                 : Outcome::Success();
     if (!written) {

@@ -152,27 +152,24 @@ void DirectoryLister::WalkDirectory(DiskImage& image, const std::string& file_na
   list.AppendRow({row.view(), {}}, {RowKind::BlocksFree});
 }
 
-ListOutcome DirectoryLister::ListImage(const std::string& path, ListingList& list,
-                                       std::string* reason) {
+ListResult DirectoryLister::ListImage(const std::string& path, ListingList& list) {
   DiskImage image;
   if (Outcome opened = image.Open(path); !opened) {
-    if (reason) *reason = std::move(opened.reason);
-    return ListOutcome::CannotOpen;
+    return {ListOutcome::CannotOpen, std::move(opened.reason)};
   }
-  return ListImage(image, path, list, reason);
+  return ListImage(image, path, list);
 }
 
-ListOutcome DirectoryLister::ListImage(DiskImage& image, const std::string& path, ListingList& list,
-                                       std::string* reason) {
+ListResult DirectoryLister::ListImage(DiskImage& image, const std::string& path,
+                                      ListingList& list) {
   const GeometryMode classified = ClassifyImage(image, path, prompts_);
   if (!image.Failed()) {
     list.Mode(classified);
-    if (classified == GeometryMode::NotListable) return ListOutcome::NotListable;
+    if (classified == GeometryMode::NotListable) return {ListOutcome::NotListable, {}};
     WalkDirectory(image, path, classified, list);
-    if (!image.Failed()) return ListOutcome::Listed;
+    if (!image.Failed()) return {ListOutcome::Listed, {}};
   }
-  if (reason) *reason = image.FailureReason();
-  return ListOutcome::Unreadable;
+  return {ListOutcome::Unreadable, image.FailureReason()};
 }
 
 }  // namespace quillane

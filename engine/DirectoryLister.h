@@ -17,6 +17,12 @@ enum class ListOutcome {
   Unreadable,   // a read failed, or the file shrank while it was read: the rows are void
 };
 
+// The outcome of one listing and, when the path could not be opened or read, why.
+struct ListResult {
+  ListOutcome outcome = ListOutcome::Listed;
+  std::string reason;  // empty unless CannotOpen or Unreadable
+};
+
 // Turns disk images into listing rows. It keeps nothing from one listing to the next: it
 // reaches the user through the session's prompts and the message box, and every row leaves
 // the walk with its own reverse-video bits.
@@ -33,12 +39,11 @@ class DirectoryLister {
 
   // The whole listing of one path: open read-only, classify, walk when listable, close. The
   // caller empties the list first, and throws away what was appended when the outcome is
-  // Unreadable. *reason gets why the path could not be opened or read; the list is told the
-  // classification as soon as it is known, before the walk starts.
-  ListOutcome ListImage(const std::string& path, ListingList& list, std::string* reason = nullptr);
+  // Unreadable. The list is told the classification as soon as it is known, before the walk
+  // starts.
+  ListResult ListImage(const std::string& path, ListingList& list);
   // The same for an image opened already (bytes held in memory, say), shown as path.
-  ListOutcome ListImage(DiskImage& image, const std::string& path, ListingList& list,
-                        std::string* reason = nullptr);
+  ListResult ListImage(DiskImage& image, const std::string& path, ListingList& list);
 
  private:
   ImagePrompts& prompts_;

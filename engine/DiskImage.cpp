@@ -38,13 +38,12 @@ DiskImage& DiskImage::operator=(DiskImage&& other) noexcept {
 
 Outcome DiskImage::Open(const std::string& path) {
   Close();
-  std::string why;
-  if (!OpenReadOnly(path, &file_, &size_, &why)) {
+  Outcome opened = OpenReadOnly(path, &file_, &size_);
+  if (!opened) {
     file_ = kNoFile;
     size_ = 0;
-    return Outcome::Failure(std::move(why));
   }
-  return Outcome::Success();
+  return opened;
 }
 
 DiskImage DiskImage::FromBytes(std::vector<std::uint8_t> bytes) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Outcome.h"
+
 namespace quillane {
 
 // The operating system's side of an image file, one small source file per system
@@ -13,9 +15,8 @@ using FileHandle = std::intptr_t;
 inline constexpr FileHandle kNoFile = -1;
 
 // Opens a regular file for reading without blocking (not even on a FIFO) and without keeping
-// other programs from reading or writing it. False, and the reason, for anything else.
-bool OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* size,
-                  std::string* reason);
+// other programs from reading or writing it; a failure says why, for anything else.
+Outcome OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* size);
 
 // Reads up to count bytes at offset: how many were read, 0 at the end of the file, or -1 with
 // the system's error code in *error. An interrupted call is carried on here.

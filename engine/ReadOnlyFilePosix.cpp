@@ -9,29 +9,24 @@
 
 namespace quillane {
 
-bool OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* size,
-                  std::string* reason) {
+Outcome OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* size) {
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the file type is then
   // checked on the descriptor itself, so nothing can be swapped in between.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) {
-    *reason = std::strerror(errno);
-    return false;
-  }
+  if (fd < 0) return Outcome::Failure(std::strerror(errno));
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
-    *reason = std::strerror(errno);
+    Outcome failed = Outcome::Failure(std::strerror(errno));
     ::close(fd);
-    return false;
+    return failed;
   }
   if (!S_ISREG(info.st_mode)) {
-    *reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
     ::close(fd);
-    return false;
+    return Outcome::Failure(S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file");
   }
   *handle = fd;
   *size = static_cast<std::int64_t>(info.st_size);
-  return true;
+  return Outcome::Success();
 }
 
 std::int64_t ReadFileAt(FileHandle handle, void* buffer, std::size_t count, std::int64_t offset,

@@ -14,13 +14,9 @@ HANDLE AsHandle(FileHandle handle) {
 
 }  // namespace
 
-bool OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* size,
-                  std::string* reason) {
+Outcome OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* size) {
   std::wstring wide;
-  if (!Widen(path, &wide) || wide.empty()) {
-    *reason = ErrorText(ERROR_FILE_NOT_FOUND);
-    return false;
-  }
+  if (!Widen(path, &wide) || wide.empty()) return Outcome::Failure(ErrorText(ERROR_FILE_NOT_FOUND));
   // Other programs may go on reading and writing the file while it is listed.
   const HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -30,22 +26,21 @@ bool OpenReadOnly(const std::string& path, FileHandle* handle, std::int64_t* siz
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     const bool folder =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    *reason = folder ? "Is a directory" : ErrorText(static_cast<int>(error));
-    return false;
+    return Outcome::Failure(folder ? "Is a directory" : ErrorText(static_cast<int>(error)));
   }
   BY_HANDLE_FILE_INFORMATION info{};
   LARGE_INTEGER length{};
   // A pipe, a console or a device is no disk image.
   if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &info) ||
       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !::GetFileSizeEx(file, &length)) {
-    *reason = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? "Is a directory"
-                                                                      : "not a regular file";
     ::CloseHandle(file);
-    return false;
+    return Outcome::Failure((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+                                ? "Is a directory"
+                                : "not a regular file");
   }
   *handle = reinterpret_cast<FileHandle>(file);
   *size = static_cast<std::int64_t>(length.QuadPart);
-  return true;
+  return Outcome::Success();
 }
 
 std::int64_t ReadFileAt(FileHandle handle, void* buffer, std::size_t count, std::int64_t offset,

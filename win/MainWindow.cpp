@@ -414,7 +414,7 @@ void TfMainForm::FileListBox1Click(const std::string& path) {
 void TfMainForm::ListImage(const std::string& path) {
   listing_in_progress_ = true;
   ListBoxRows sink(rows_, Control(IDC_LISTBOX1));
-  if (lister_->ListImage(path, sink) == quillane::ListOutcome::Unreadable) {
+  if (lister_->ListImage(path, sink).outcome == quillane::ListOutcome::Unreadable) {
     rows_.Clear();
     SendMessageW(Control(IDC_LISTBOX1), LB_RESETCONTENT, 0, 0);
   }

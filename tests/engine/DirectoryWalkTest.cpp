@@ -190,10 +190,10 @@ TEST(DirectoryListerTest, WhatCannotBeOpened) {
                                                         {fifo, "not a regular file"},
                                                         {folder, "Is a directory"}}) {
     Session s;
-    std::string why;
-    EXPECT_EQ(s.lister.ListImage(path, s.list, &why), ListOutcome::CannotOpen) << path;
+    const ListResult listed = s.lister.ListImage(path, s.list);
+    EXPECT_EQ(listed.outcome, ListOutcome::CannotOpen) << path;
     EXPECT_TRUE(s.list.modes.empty());
-    EXPECT_EQ(why, reason);
+    EXPECT_EQ(listed.reason, reason);
     EXPECT_TRUE(s.list.rows.empty());
   }
 #ifndef _WIN32
@@ -225,7 +225,7 @@ TEST(DirectoryListerTest, ANestedListingNeedsNoGuardAndAShrunkFileIsUnreadable) 
   DirectoryLister lister(prompts, messages);
   test::VectorListingList rows, nested;
   answers.act = [&] { lister.ListImage(inner.path(), nested); };
-  EXPECT_EQ(lister.ListImage(outer.path(), rows), ListOutcome::Listed);
+  EXPECT_EQ(lister.ListImage(outer.path(), rows).outcome, ListOutcome::Listed);
   EXPECT_EQ(rows.rows, (Rows{"0 \"\x12" + std::string(15, ' ') + "\" 01 2A",
                              "1    \"OUTER\"           PRG", kBlankFree}));
   EXPECT_EQ(rows.bits, (Bits{{0xF4, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
@@ -238,9 +238,9 @@ TEST(DirectoryListerTest, ANestedListingNeedsNoGuardAndAShrunkFileIsUnreadable) 
   // 8 KiB of the file, which is gone.
   const auto file = ImageBuilder::Blank40(GeometryMode::Original).Link(18, 1, 20, 0).WriteTemp();
   answers.act = [&] { std::filesystem::resize_file(file.path(), 0x18000); };
-  std::string reason;
-  EXPECT_EQ(lister.ListImage(file.path(), rows, &reason), ListOutcome::Unreadable);
-  EXPECT_EQ(reason, "the file shrank while it was read");
+  const ListResult shrunk = lister.ListImage(file.path(), rows);
+  EXPECT_EQ(shrunk.outcome, ListOutcome::Unreadable);
+  EXPECT_EQ(shrunk.reason, "the file shrank while it was read");
 }
 
 }  // namespace

@@ -34,8 +34,9 @@ TEST(RenderMatchesWindowTest, EveryByteAndTheDemoDiskPixelForPixelAtBothCellSize
   ImagePrompts prompts(answers);
   test::RecordingMessageBox messages;
   test::VectorListingList list;
-  ASSERT_EQ(DirectoryLister(prompts, messages).ListImage(QL_SOURCE_DIR "/samples/demo.d64", list),
-            ListOutcome::Listed);
+  ASSERT_EQ(
+      DirectoryLister(prompts, messages).ListImage(QL_SOURCE_DIR "/samples/demo.d64", list).outcome,
+      ListOutcome::Listed);
   std::vector<ListingRow> demo;
   for (std::size_t r = 0; r < list.rows.size(); ++r) demo.push_back({list.rows[r], list.bits[r]});
   for (const std::vector<ListingRow>* rows : {&every, &demo}) {
