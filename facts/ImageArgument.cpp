@@ -1,5 +1,26 @@
 #include "ImageArgument.h"
 
+#include <utility>
+
+std::vector<std::string> SplitCommandLine(std::string_view line) {
+  std::vector<std::string> arguments;
+  std::size_t at = 0;
+  for (;;) {
+    while (at < line.size() && static_cast<unsigned char>(line[at]) <= ' ') ++at;
+    if (at == line.size()) return arguments;
+    std::string argument;
+    bool quoted = false;
+    for (; at < line.size() && (quoted || static_cast<unsigned char>(line[at]) > ' '); ++at) {
+      if (line[at] == '"') {
+        quoted = !quoted;
+      } else {
+        argument += line[at];
+      }
+    }
+    arguments.push_back(std::move(argument));
+  }
+}
+
 std::string_view PathExtension(std::string_view path, std::string_view separators) {
   const std::size_t dot = path.rfind('.');
   const std::size_t separator = path.find_last_of(separators);

@@ -6,6 +6,13 @@
 
 // The image a window lists at start, from its command line.
 
+// The arguments of a command line as one string (Windows hands a program its whole command
+// line, the program's own name first): blanks (spaces, tabs and other control characters)
+// separate arguments, and double quotes group blanks into an argument and are removed. A
+// backslash is an ordinary character, so `"C:\My Disks\" demo.d64` is two arguments. The text
+// is UTF-8; every byte the rule looks at is ASCII, so no character is split.
+std::vector<std::string> SplitCommandLine(std::string_view line);
+
 // The extension of a path: from its last "." on, when that "." comes after every separator
 // (the characters of `separators`: "/" on Linux, "\" and ":" on Windows); empty otherwise.
 // "games/disk.d64" gives ".d64", "disk.d64.bak" gives ".bak", "v1.2/disk" gives "".

@@ -1,24 +1,18 @@
 // quillane-light.exe: the main window and the About box over the engine, then the message loop.
 #include "SystemHeaders.h"
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
 #include "AboutBox.h"
 #include "GdiFontCalls.h"
+#include "ImageArgument.h"
 #include "MainWindow.h"
 #include "Utf8.h"
 
 extern "C" int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  // The command line as the system splits it (blanks separate, double quotes group), in UTF-8.
-  std::vector<std::string> arguments;
-  int count = 0;
-  if (wchar_t** split = CommandLineToArgvW(GetCommandLineW(), &count)) {
-    for (int i = 0; i < count; ++i) arguments.push_back(Utf8OfWide(split[i]));
-    LocalFree(split);
-  }
+  // The command line split by the window's rule (blanks separate, double quotes group), in UTF-8.
+  std::vector<std::string> arguments = SplitCommandLine(Utf8OfWide(GetCommandLineW()));
 
   GdiFontCalls font_calls;
   TfMainForm form(font_calls, ProgramFolder(), std::move(arguments));

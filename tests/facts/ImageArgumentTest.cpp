@@ -45,4 +45,29 @@ TEST(ImageArgumentTest, FirstArgumentWithTheImageExtensionAfterTheLastSeparator)
   }
 }
 
+// Windows hands the program its command line as one string, its own name first.
+TEST(ImageArgumentTest, CommandLineSplitsAtBlanksAndQuotesGroup) {
+  const struct {
+    const char* line;
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {"", {}},
+      {" \t ", {}},
+      {"q.exe C:\\Disks\\Demo.d64", {"q.exe", "C:\\Disks\\Demo.d64"}},
+      {"\"C:\\Program Files\\q.exe\"  \"My Disks\\a b.d64\"\tnext",
+       {"C:\\Program Files\\q.exe", "My Disks\\a b.d64", "next"}},
+      // A backslash does not escape the quote after it.
+      {"q \"C:\\My Disks\\\" demo.d64", {"q", "C:\\My Disks\\", "demo.d64"}},
+      {"q My\" \"Disks\\x.d64", {"q", "My Disks\\x.d64"}},
+      {"q \"\" x", {"q", "", "x"}},
+      {"q \"open ended.d64", {"q", "open ended.d64"}},
+      {"q \xce\x94\xce\xaf\xcf\x83\xce\xba\xce\xbf\xcf\x82.d64 ",
+       {"q", "\xce\x94\xce\xaf\xcf\x83\xce\xba\xce\xbf\xcf\x82.d64"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    EXPECT_EQ(SplitCommandLine(c.line), c.arguments);
+  }
+}
+
 }  // namespace
